@@ -1,0 +1,10 @@
+#include "app/environment.h"
+
+namespace qlmr {
+
+Environment& env() {
+    static Environment e;
+    return e;
+}
+
+}  // namespace qlmr

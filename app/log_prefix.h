@@ -1,0 +1,14 @@
+#pragma once
+// The activity log's line prefix "[dd.mm.yyyy hh.nn.ss] " and the last stamp.
+#include <string>
+
+namespace qlmr {
+
+struct LocalTime {
+    int year, month, day, hour, minute, second;
+};
+
+// "dd.mm.yyyy hh.nn.ss": full stops as separators whatever the locale, so it fits file names.
+std::string formatStamp(const LocalTime& t);
+
+}  // namespace qlmr

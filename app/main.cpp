@@ -1,0 +1,29 @@
+// Program entry: one copy per desktop, three windows, the message loop.
+#include "about/about_form.h"
+#include "about/help_system.h"
+#include "app/identity.h"
+#include "app/main_form.h"
+#include "lang/lang_form.h"
+#include "platform/single_instance.h"
+#include "toolkit/toolkit_init.h"
+
+int main() {
+    using namespace qlmr;
+    if (!IsOnlyInstance(kInstanceName)) return 0;
+    tk::initialise();
+    auto& app = tk::Application::instance();
+    app.title = kApplicationTitle;
+    app.helpFile = "services.chm";
+    int rc = 0;
+    {
+        MainForm main;
+        tk::runHandler([&] { main.FormCreate(); });
+        LangForm lang;
+        AboutForm about;
+        main.langForm = &lang;
+        main.aboutForm = &about;
+        rc = app.run(main);
+    }
+    shutDownHelp();
+    return rc;
+}

@@ -1,0 +1,68 @@
+#include "platform/registry_access.h"
+
+#include <windows.h>
+
+#include <stdexcept>
+
+#include "platform/text_codec.h"
+
+namespace qlmr {
+namespace {
+
+class SystemKey : public RegistryKey {
+public:
+    explicit SystemKey(HKEY key) : key_(key) {}
+    ~SystemKey() override { RegCloseKey(key_); }
+
+    bool hasValue(const std::string& name) override {
+        return RegQueryValueExA(key_, utf8ToAnsi(name).c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    }
+
+    unsigned long readInteger(const std::string& name) override {
+        DWORD type = 0, value = 0, size = sizeof value;
+        LONG r = RegQueryValueExA(key_, utf8ToAnsi(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+        if (r == ERROR_MORE_DATA || (r == ERROR_SUCCESS && (type != REG_DWORD || size != sizeof value)))
+            throw std::runtime_error("Invalid data type for '" + name + "'");
+        if (r != ERROR_SUCCESS) throw std::runtime_error("Failed to get data for '" + name + "'");
+        return value;
+    }
+
+    std::string readString(const std::string& name) override {
+        std::string ansiName = utf8ToAnsi(name);
+        DWORD type = 0, size = 0;
+        LONG r = RegQueryValueExA(key_, ansiName.c_str(), nullptr, &type, nullptr, &size);
+        if (r != ERROR_SUCCESS) throw std::runtime_error("Failed to get data for '" + name + "'");
+        if (type != REG_SZ && type != REG_EXPAND_SZ) throw std::runtime_error("Invalid data type for '" + name + "'");
+        std::string buf(size + 1, '\0');
+        DWORD got = size + 1;
+        r = RegQueryValueExA(key_, ansiName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got);
+        if (r != ERROR_SUCCESS) throw std::runtime_error("Failed to get data for '" + name + "'");
+        buf.resize(got);
+        while (!buf.empty() && buf.back() == '\0') buf.pop_back();
+        return ansiToUtf8(buf);
+    }
+
+private:
+    HKEY key_;
+};
+
+class SystemRegistry : public Registry {
+public:
+    std::unique_ptr<RegistryKey> openLocalMachine(const std::string& path) override {
+        // Wine refuses paths that begin with a backslash.
+        std::string relative = !path.empty() && path[0] == '\\' ? path.substr(1) : path;
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, utf8ToAnsi(relative).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return nullptr;
+        return std::make_unique<SystemKey>(key);
+    }
+};
+
+}  // namespace
+
+Registry& systemRegistry() {
+    static SystemRegistry registry;
+    return registry;
+}
+
+}  // namespace qlmr

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds libjpeg-turbo from Debian's source package for the 32-bit Windows target.
+# Usage: build-libjpeg.sh <deps-dir>. Does nothing when <deps-dir>/lib/libjpeg.a exists.
+set -euo pipefail
+deps=$(realpath -m "${1:?deps dir}")
+[ -f "$deps/lib/libjpeg.a" ] && exit 0
+here=$(cd "$(dirname "$0")/.." && pwd)
+work="$deps.src"
+rm -rf "$work"; mkdir -p "$work"
+cd "$work"
+apt-get source -qq libjpeg-turbo >/dev/null 2>&1 || apt-get source libjpeg-turbo
+srcdir=$(find . -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -1)
+cmake -S "$srcdir" -B build -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw32.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DENABLE_SHARED=0 -DENABLE_STATIC=1 -DWITH_TURBOJPEG=0 \
+    -DWITH_SIMD=1 -DCMAKE_INSTALL_PREFIX="$deps" >/dev/null
+ninja -C build install >/dev/null
+rm -rf "$work"

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Configures and builds everything into <build-dir> (default: build/).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(realpath -m "${1:-$root/build}")
+deps=${QLMR_DEPS:-$HOME/.cache/quillmere-deps}
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw32.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DQLMR_DEPS="$deps" >/dev/null
+fi
+ninja -C "$build" >/dev/null

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the program's run and the tests need.
+# Safe to run again: it does nothing when everything is already there.
+set -euo pipefail
+
+need=(wine wine64 wine32:i386 g++-mingw-w64-i686 cmake ninja-build nasm doctest-dev fp-utils
+      xvfb xauth imagemagick fonts-wine dpkg-dev cups printer-driver-cups-pdf libcups2:i386
+      poppler-utils x11-utils xdotool clang libclang-rt-14-dev fonts-dejavu-core)
+
+missing=()
+for p in "${need[@]}"; do
+    dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+export DEBIAN_FRONTEND=noninteractive
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+fi
+# Source packages are needed for libjpeg-turbo.
+src=/etc/apt/sources.list.d/debian.sources
+if [ -f "$src" ] && ! grep -q '^Types: deb-src' "$src"; then
+    sed -n '/^Types: deb$/,/^$/p' "$src" | sed 's/^Types: deb$/Types: deb-src/' > /etc/apt/sources.list.d/debian-src.sources
+fi
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Runs the program in its private Wine prefix, building what is missing. Without a display it
+# runs under Xvfb and writes a screenshot of the desktop to build/screenshot.png.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build"
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh" "$build"
+"$root/scripts/boot-prefix.sh" "$build"
+source "$root/scripts/wine-env.sh" "$build" 2>/dev/null
+headless=0
+[ -z "${DISPLAY:-}" ] && headless=1
+source "$root/scripts/with-display.sh"
+cd "$build/dist"
+if [ $headless = 1 ]; then
+    wine quillmere.exe </dev/null >/dev/null 2>&1 &
+    sleep "${QLMR_SHOT_DELAY:-8}"
+    import -window root "$build/screenshot.png"
+    echo "Screenshot: $build/screenshot.png"
+    wineserver -k || true
+    kill "$qlmr_xvfb_pid" 2>/dev/null || true
+else
+    exec wine quillmere.exe
+fi

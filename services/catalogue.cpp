@@ -1,0 +1,64 @@
+// Loading the catalogue's lists and the search box over the display names.
+#include "app/main_form.h"
+#include "platform/files.h"
+#include "services/builtin_catalogue.h"
+#include "services/list_readers.h"
+
+namespace qlmr {
+namespace {
+
+constexpr const char* kRussianNames = "ServicesRealNames-rus.lng.dat";
+constexpr const char* kSystemNames = "ServicesSysNames.dat";
+constexpr const char* kHostNames = "ServicesTMNames.dat";
+
+void fillCheckList(tk::UniCheckListBox* list, const std::vector<std::string>& names) {
+    for (const std::string& n : names) list->add(n);
+}
+
+}  // namespace
+
+// The hidden lists start with the built-in catalogue; the list files replace it.
+void loadBuiltinCatalogue(HiddenState& state) {
+    for (const CatalogueRow& row : kBuiltinCatalogue) {
+        state.ServiceNameCB.add(row.displayName);
+        state.ServiceSysName.add(row.systemName);
+        state.ServiceTMName.add(row.hostProcess);
+    }
+}
+
+void MainForm::LoadServiceLists() {
+    const std::string folder = programFolder();
+    ServiceNames->clear();
+    fillCheckList(ServiceNames, readUnicodeList(folder + kRussianNames));
+    state.ServiceNameCB.clear();
+    state.ServiceNameCB.assign(readAnsiList(folder + kRussianNames));
+    ServiceNameCBUni->clear();
+    for (const std::string& n : readUnicodeList(folder + kRussianNames)) ServiceNameCBUni->add(n);
+    logLine("Загружен список сервисов");
+    state.ServiceSysName.clear();
+    state.ServiceSysName.assign(readAnsiList(folder + kSystemNames));
+    logLine("Загружен список системных имен сервисов");
+    state.ServiceTMName.clear();
+    state.ServiceTMName.assign(readAnsiList(folder + kHostNames));
+    logLine("Загружен список имен сервисов,отображаемых в Task Manager");
+}
+
+void MainForm::LoadDisplayNames(const std::string& languageFileName) {
+    const std::string path = programFolder() + "ServicesRealNames-" + languageFileName + ".dat";
+    ServiceNames->clear();
+    fillCheckList(ServiceNames, readUnicodeList(path));
+    state.ServiceNameCB.clear();
+    state.ServiceNameCB.assign(readAnsiList(path));
+}
+
+// The check list follows the search box's position, counted in catalogue order.
+void MainForm::ServiceNameCBUniChange() {
+    int position = ServiceNameCBUni->itemIndex();
+    if (position < 0) {
+        ServiceNames->setItemIndex(-1);
+        return;
+    }
+    if (position < ServiceNames->count()) ServiceNames->setItemIndex(position);
+}
+
+}  // namespace qlmr

@@ -1,0 +1,98 @@
+// The details panel of the current service.
+#include "about/help_system.h"
+#include "app/environment.h"
+#include "app/main_form.h"
+#include "config/reg_file.h"
+#include "lang/lang_messages.h"
+#include "services/service_state.h"
+#include "services/state_walk.h"
+
+namespace qlmr {
+namespace {
+
+std::unique_ptr<RegistryKey> openServiceKey(const std::string& systemName) {
+    return env().registry->openLocalMachine(std::string(kServicesKeyPath) + systemName);
+}
+
+std::string readOr(RegistryKey& key, const char* name) { return key.hasValue(name) ? key.readString(name) : ""; }
+
+// Row of the check list to catalogue index, by the filter mode.
+int catalogueIndexOf(const HiddenState& s, int row) {
+    if (s.SortKind == "SortKind") return row;
+    const auto& numbers = s.SortKind == "Active" ? s.ServiceRunningCBN : s.ServiceRunningCBSN;
+    if (row < 0 || size_t(row) >= numbers.size()) return -1;
+    return std::stoi(numbers[size_t(row)]);
+}
+
+}  // namespace
+
+void MainForm::ServiceNamesClick() {
+    const int p = catalogueIndexOf(state, ServiceNames->itemIndex());
+    state.ServiceNumber = std::to_string(p + 1) + ".html";
+    state.ServiceSysName.setPosition(p);
+    state.ServiceTMName.setPosition(p);
+    state.ServiceNameCB.setPosition(p);
+    state.serviceChosen = true;
+    const std::string& name = state.ServiceSysName.text();
+    if (auto key = openServiceKey(name); key && key->hasValue("ImagePath")) ServicePath->setText(key->readString("ImagePath"));
+    ReadServiceDetails(name, false);
+    InfoName->setText(name);
+    InfoTMCaption->setText(state.ServiceTMName.text());
+    applyStateText(stateWalk_ ? stateWalk_->query(name) : GetServiceState("", name));
+}
+
+void MainForm::applyStateText(unsigned long serviceState) {
+    const std::string text = stateText(serviceState);
+    InfoStatus->setText(text);
+    const bool stopped = text == kStateStopped;
+    const bool missing = text == kStateNotInstalled;
+    ServStart->setEnabled(stopped);
+    StartM->setEnabled(stopped);
+    ServStop->setEnabled(!stopped && !missing);
+    StopM->setEnabled(!stopped && !missing);
+}
+
+void MainForm::ReadServiceDetails(const std::string& systemName, bool withLog) {
+    auto key = openServiceKey(systemName);
+    if (key) {
+        if (key->hasValue("Start")) {
+            switch (key->readInteger("Start")) {
+            case 2: state.startTypeText = "Auto"; break;
+            case 3: state.startTypeText = "Manual"; break;
+            case 4: state.startTypeText = "Disabled"; break;
+            default: break;
+            }
+        } else {
+            state.startTypeText = "N/A";
+        }
+        InfoAutostartText->setText(state.startTypeText);
+    }
+    if (!withLog) return;
+    const std::string displayName = key ? readOr(*key, "DisplayName") : "";
+    if (displayName.empty()) {
+        logLine("Название службы-" + state.ServiceNameCB.text());
+        logLine("Служба не установлена - Описание службы недоступно");
+        return;
+    }
+    const std::string description = readOr(*key, "Description");
+    const std::string imagePath = readOr(*key, "ImagePath");
+    logLine("Название службы-" + displayName);
+    logLine("Описание службы-" + description);
+    logLine("Находиться в-" + imagePath);
+    logLine("Параметры автостарта-" + state.startTypeText);
+}
+
+void MainForm::ServiceNamesDblClick() {
+    ServiceNamesClick();
+    std::string name = state.ServiceNameCB.text();
+    showInfo(name.substr(0, 255) + "-" + InfoStatus->text());
+}
+
+void MainForm::ServHelpClick() {
+    if (!state.ServiceNumber.empty())
+        showHelpTopic(state.ServiceNumber);
+    else
+        showHelpContents();
+}
+
+}  // namespace qlmr

@@ -1,0 +1,89 @@
+// Restricting the check list to running or stopped services, show-all, and the extra panel.
+#include "app/identity.h"
+#include "app/last_stamp.h"
+#include "app/main_form.h"
+#include "lang/lang_messages.h"
+#include "platform/files.h"
+#include "platform/profile.h"
+#include "platform/text_codec.h"
+#include "services/list_readers.h"
+
+namespace qlmr {
+namespace {
+
+std::string crLfLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& l : lines) out += utf8ToAnsi(l) + "\r\n";
+    return out;
+}
+
+}  // namespace
+
+void MainForm::runFilter(bool running) {
+    ServiceNames->clear();
+    state.ServiceSortTemp.clear();
+    ServStart->setEnabled(!running);
+    ServStop->setEnabled(running);
+    const auto& numbers = running ? state.ServiceRunningCBN : state.ServiceRunningCBSN;
+    if (numbers.empty()) {
+        showInfo(message("msg7"));
+        SortTwDClick();
+        return;
+    }
+    for (const std::string& n : numbers) {
+        const int p = std::stoi(n);
+        state.ServiceSortTemp.push_back(p < state.ServiceNameCB.count() ? state.ServiceNameCB.at(p) : "");
+    }
+    const std::string path = programFolder() + kLogsFolder + (running ? "Running services " : "Stoped services ") +
+                             lastStamp() + ".logz";
+    writeFileAtomically(path, crLfLines(running ? state.ServiceRunningCB : state.ServiceRunningCBS));
+    if (running) {
+        logLine("Информация об активных сервисах сохранена в файл " + path);
+        logLine("Произведена сортировка активных сервисов ");
+    } else {
+        logLine("Информация о неактивных сервисах сохранена в файл " + path);
+        logLine("Произведена сортировка неактивных сервисов ");
+    }
+    ServiceNames->clear();
+    for (const std::string& name : state.ServiceSortTemp) ServiceNames->add(name, false);
+    state.SortKind = running ? "Active" : "Stoped";
+}
+
+void MainForm::SortTwAClick() { runFilter(true); }
+void MainForm::SortTwNAClick() { runFilter(false); }
+
+// Show-all reads the display names of the language in use, so a filtered list keeps its language.
+void MainForm::SortTwDClick() {
+    const std::string folder = programFolder();
+    const std::string language = state.OptLangComboBox.text().empty() ? "rus.lng" : state.OptLangComboBox.text();
+    ServiceNames->clear();
+    for (const std::string& n : readUnicodeList(folder + "ServicesRealNames-" + language + ".dat")) ServiceNames->add(n);
+    logLine("Загружен список сервисов");
+    state.ServiceSysName.clear();
+    state.ServiceSysName.assign(readAnsiList(folder + "ServicesSysNames.dat"));
+    logLine("Загружен список системных имен сервисов");
+    state.ServiceTMName.clear();
+    state.ServiceTMName.assign(readAnsiList(folder + "ServicesTMNames.dat"));
+    logLine("Загружен список имен сервисов,отображаемых в Task Manager");
+    state.SortKind = "SortKind";
+    ServStart->setEnabled(true);
+    ServStop->setEnabled(true);
+}
+
+void MainForm::TweackStartClick() {
+    const std::string file = currentLanguageFile();
+    const std::string hidden = readProfileString(file, "MainForm", "TweackStart", "no Data");
+    const std::string shown = readProfileString(file, "MainForm", "TweackStart2", "no Data");
+    if (TweackPanel->visible()) {
+        TweackStart->setText(hidden);
+        TweackPanel->setVisible(false);
+        logLine("Панель дополнительных функций скрыта");
+    } else {
+        TweackStart->setText(shown);
+        TweackPanel->setVisible(true);
+        logLine("Активизирована панель дополнительных функций");
+    }
+    layout();
+}
+
+}  // namespace qlmr

@@ -1,0 +1,27 @@
+#pragma once
+// The list files of the catalogue: one entry per line, lines end at CR LF, CR or LF, a line end
+// after the last entry adds no entry, an empty line is an entry.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qlmr {
+
+std::vector<std::string> splitListLines(std::string_view text);
+
+enum class TextEncoding { Ansi, Utf8, Utf16LE, Utf16BE };
+
+struct DecodedText {
+    TextEncoding encoding;
+    std::string text;   // UTF-8 for the Unicode encodings; the raw bytes (without mark) for Ansi
+};
+
+// Detects a byte-order mark (FF FE, FE FF, EF BB BF) and decodes UTF-16 to UTF-8. Malformed
+// UTF-16 becomes U+FFFD; the mark is not part of the text.
+DecodedText decodeWithByteOrderMark(std::string_view bytes);
+
+// UTF-16 code units to UTF-8 and back (pure, no platform calls).
+std::string utf16ToUtf8(std::u16string_view text);
+std::u16string utf8ToUtf16(std::string_view text);
+
+}  // namespace qlmr

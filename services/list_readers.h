@@ -1,0 +1,13 @@
+#pragma once
+// Reading the catalogue's list files into lists of UTF-8 entries.
+#include <string>
+#include <vector>
+
+namespace qlmr {
+
+// The bytes as text in the ANSI code page (a byte-order mark is read as ordinary characters).
+std::vector<std::string> readAnsiList(const std::string& path);
+// With byte-order-mark detection: UTF-16 LE/BE, UTF-8, else the ANSI code page.
+std::vector<std::string> readUnicodeList(const std::string& path);
+
+}  // namespace qlmr

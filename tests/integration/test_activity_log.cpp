@@ -1,0 +1,65 @@
+// The activity log: showing a line, clearing, saving.
+#include <doctest.h>
+
+#include "app/identity.h"
+#include "app/last_stamp.h"
+#include "platform/files.h"
+#include "tests/support/program_fixture.h"
+
+using namespace qlmr;
+using namespace qlmr::test;
+
+TEST_CASE("a clicked line shows its value part in the memo") {
+    resetProgramFolder();
+    createFolders(programFolder() + kLogsFolder);
+    ProgramFixture p;
+    p.form->logLine("plain line");
+    p.form->logLine("key=value=more");
+    p.form->LogBox->flush();
+    p.form->LogBox->setItemIndex(0);
+    p.form->LogBoxClick();
+    CHECK(p.form->WideTextMemo->text() == p.form->LogBox->line(0).substr(1));
+    p.form->LogBox->setItemIndex(1);
+    p.form->LogBoxClick();
+    CHECK(p.form->WideTextMemo->text() == "value=more");
+}
+
+TEST_CASE("saving writes CP1251 lines with CR LF named after the newest stamp") {
+    resetProgramFolder();
+    createFolders(programFolder() + kLogsFolder);
+    ProgramFixture p;
+    p.form->logLine("Служба запущена");
+    const std::string name = "Log of " + lastStamp() + ".logz";
+    p.form->LogSaveClick();
+    const std::string bytes = readProgramFile(std::string(kLogsFolder) + name);
+    CHECK(bytes.size() == 22 + 15 + 2);   // prefix, 15 Cyrillic letters in one byte each, CR LF
+    CHECK(bytes.substr(bytes.size() - 2) == "\r\n");
+    CHECK(static_cast<unsigned char>(bytes[22]) == 0xD1);   // "С" in Windows-1251
+    CHECK(logTexts(*p.form).back() == "Лог файл " + programFolder() + kLogsFolder + name + " сохранен");
+}
+
+TEST_CASE("a save after clearing never replaces a saved log with other content") {
+    resetProgramFolder();
+    createFolders(programFolder() + kLogsFolder);
+    ProgramFixture p;
+    p.form->logLine("first");
+    p.form->LogSaveClick();
+    const std::string stampOfSave = lastStamp();
+    const std::string saved = readProgramFile(std::string(kLogsFolder) + "Log of " + stampOfSave + ".logz");
+    p.form->LogClearClick();   // answered Yes
+    CHECK(p.form->LogBox->count() == 0);
+    p.form->LogSaveClick();
+    if (lastStamp() == stampOfSave) {
+        CHECK(readProgramFile(std::string(kLogsFolder) + "Log of " + stampOfSave + ".logz") == saved);
+        CHECK(programFileExists(std::string(kLogsFolder) + "Log of " + stampOfSave + " (2).logz"));
+    }
+}
+
+TEST_CASE("clearing answered No keeps every line") {
+    ProgramFixture p;
+    p.form->logLine("a");
+    p.dialogs.answers.push_back(tk::Answer::No);
+    p.form->LogClearClick();
+    CHECK(p.form->LogBox->count() == 1);
+    CHECK(p.dialogs.shown.back().caption == kWindowTitle);
+}

@@ -1,0 +1,62 @@
+#include "tests/support/program_fixture.h"
+
+#include <windows.h>
+
+#include "platform/files.h"
+#include "toolkit/toolkit_init.h"
+
+namespace qlmr::test {
+namespace {
+
+void removeTree(const std::string& path) {
+    std::string from = path;
+    from.push_back('\0');
+    SHFILEOPSTRUCTA op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    SHFileOperationA(&op);
+}
+
+}  // namespace
+
+void resetProgramFolder() {
+    removeTree(programFolder() + "Baze");
+    DeleteFileA((programFolder() + "ListOfComponents.ini").c_str());
+}
+
+void writeProgramFile(const std::string& relative, const std::string& bytes) {
+    writeFileAtomically(programFolder() + relative, bytes);
+}
+
+std::string readProgramFile(const std::string& relative) { return readFileBytes(programFolder() + relative); }
+bool programFileExists(const std::string& relative) { return fileExists(programFolder() + relative); }
+
+std::vector<std::string> logTexts(const MainForm& form) {
+    std::vector<std::string> out;
+    for (const std::string& l : form.LogBox->lines()) out.push_back(l.size() > 22 ? l.substr(22) : l);
+    return out;
+}
+
+bool logContains(const MainForm& form, const std::string& text) {
+    for (const std::string& l : logTexts(form))
+        if (l == text) return true;
+    return false;
+}
+
+ProgramFixture::ProgramFixture(bool passRegedit) : shell(passRegedit) {
+    tk::initialise();
+    env().shell = &shell;
+    form = std::make_unique<MainForm>();
+}
+
+ProgramFixture::~ProgramFixture() {
+    form.reset();
+    env().shell = &systemShell();
+}
+
+void ProgramFixture::create() {
+    tk::runHandler([this] { form->FormCreate(); });
+}
+
+}  // namespace qlmr::test

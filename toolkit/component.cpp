@@ -1,0 +1,234 @@
+#include "toolkit/component.h"
+
+#include <stdexcept>
+
+#include "toolkit/dialogs.h"
+#include "toolkit/form.h"
+#include "toolkit/text.h"
+#include "toolkit/win.h"
+
+namespace tk {
+
+namespace detail {
+
+HFONT defaultFont() {
+    static HFONT font = [] {
+        NONCLIENTMETRICSW m{};
+        m.cbSize = sizeof m;
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0);
+        return CreateFontIndirectW(&m.lfMessageFont);
+    }();
+    return font;
+}
+
+int nextControlId() {
+    static int id = 1000;
+    return ++id;
+}
+
+bool routeChildMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    switch (msg) {
+    case WM_COMMAND:
+        if (lp) {
+            if (Control* c = Control::fromHandle(reinterpret_cast<HWND>(lp))) {
+                c->handleCommand(HIWORD(wp));
+                result = 0;
+                return true;
+            }
+        }
+        return false;
+    case WM_NOTIFY: {
+        auto* hdr = reinterpret_cast<NMHDR*>(lp);
+        if (Control* c = Control::fromHandle(hdr->hwndFrom)) {
+            result = LRESULT(c->handleNotify(hdr));
+            return true;
+        }
+        return false;
+    }
+    case WM_DRAWITEM: {
+        auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+        if (Control* c = Control::fromHandle(dis->hwndItem)) {
+            if (c->handleDrawItem(dis)) {
+                result = TRUE;
+                return true;
+            }
+        }
+        return false;
+    }
+    case WM_CONTEXTMENU: {
+        Control* c = Control::fromHandle(reinterpret_cast<HWND>(wp));
+        Control* self = Control::fromHandle(hwnd);
+        for (Control* target : {c, self}) {
+            if (target && target->onContextMenu) {
+                runHandler(target->onContextMenu);
+                result = 0;
+                return true;
+            }
+        }
+        return false;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+        if (Control* c = Control::fromHandle(reinterpret_cast<HWND>(lp))) {
+            if (void* brush = c->handleColor(reinterpret_cast<HDC>(wp))) {
+                result = reinterpret_cast<LRESULT>(brush);
+                return true;
+            }
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result = 0;
+    if (routeChildMessage(hwnd, msg, wp, lp, result)) return result;
+    if (msg == WM_ERASEBKGND) {
+        RECT r;
+        GetClientRect(hwnd, &r);
+        FillRect(reinterpret_cast<HDC>(wp), &r, GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+void registerContainerClass() {
+    static bool done = false;
+    if (done) return;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = containerProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = kContainerClass;
+    RegisterClassW(&wc);
+    done = true;
+}
+
+}  // namespace detail
+
+Component::Component(Form* owner, std::string name) : owner_(owner), name_(std::move(name)) {}
+Component::~Component() = default;
+
+Control::Control(Form* owner, std::string name) : Component(owner, std::move(name)) {}
+
+Control::~Control() {
+    HWND h = static_cast<HWND>(handle_);
+    if (h) {
+        RemovePropW(h, detail::kObjectProp);
+        if (ATOM a = ATOM(uintptr_t(GetPropW(h, detail::kNameProp)))) GlobalDeleteAtom(a);
+        RemovePropW(h, detail::kNameProp);
+        if (IsWindow(h)) DestroyWindow(h);
+    }
+    if (brush_) DeleteObject(static_cast<HBRUSH>(brush_));
+}
+
+void Control::create(const wchar_t* cls, unsigned long style, unsigned long exStyle, Control* parent,
+                     const std::string& text, Rect r) {
+    detail::registerContainerClass();
+    HWND parentHwnd = parent ? static_cast<HWND>(parent->handle()) : nullptr;
+    HMENU id = parent ? reinterpret_cast<HMENU>(intptr_t(detail::nextControlId())) : nullptr;
+    if (parent) style |= WS_CHILD;
+    HWND h = CreateWindowExW(exStyle, cls, widen(text).c_str(), style, r.x, r.y, r.w, r.h, parentHwnd,
+                             id, GetModuleHandleW(nullptr), nullptr);
+    if (!h) throw std::runtime_error("Error creating window " + name());
+    handle_ = h;
+    SetPropW(h, detail::kObjectProp, this);
+    // Component names are readable from other processes through a global atom.
+    if (!name().empty())
+        SetPropW(h, detail::kNameProp, reinterpret_cast<HANDLE>(uintptr_t(GlobalAddAtomW(widen(name()).c_str()))));
+    SendMessageW(h, WM_SETFONT, WPARAM(detail::defaultFont()), FALSE);
+}
+
+Control* Control::fromHandle(void* hwnd) {
+    if (!hwnd) return nullptr;
+    return static_cast<Control*>(GetPropW(static_cast<HWND>(hwnd), detail::kObjectProp));
+}
+
+std::string Control::text() const {
+    HWND h = static_cast<HWND>(handle_);
+    int n = GetWindowTextLengthW(h);
+    std::wstring buf(size_t(n) + 1, L'\0');
+    GetWindowTextW(h, buf.data(), n + 1);
+    buf.resize(size_t(n));
+    return narrow(buf);
+}
+
+void Control::setText(const std::string& text) { SetWindowTextW(static_cast<HWND>(handle_), widen(text).c_str()); }
+bool Control::enabled() const { return IsWindowEnabled(static_cast<HWND>(handle_)); }
+void Control::setEnabled(bool on) { EnableWindow(static_cast<HWND>(handle_), on); }
+bool Control::visible() const { return GetWindowLongW(static_cast<HWND>(handle_), GWL_STYLE) & WS_VISIBLE; }
+void Control::setVisible(bool on) { ShowWindow(static_cast<HWND>(handle_), on ? SW_SHOW : SW_HIDE); }
+void Control::setFocus() { SetFocus(static_cast<HWND>(handle_)); }
+
+void Control::setBounds(Rect r) { MoveWindow(static_cast<HWND>(handle_), r.x, r.y, r.w, r.h, TRUE); }
+
+Rect Control::bounds() const {
+    HWND h = static_cast<HWND>(handle_);
+    RECT wr;
+    GetWindowRect(h, &wr);
+    POINT p{wr.left, wr.top};
+    if (HWND parent = GetParent(h)) ScreenToClient(parent, &p);
+    return {p.x, p.y, wr.right - wr.left, wr.bottom - wr.top};
+}
+
+Rect Control::clientRect() const {
+    RECT r;
+    GetClientRect(static_cast<HWND>(handle_), &r);
+    return {0, 0, int(r.right), int(r.bottom)};
+}
+
+void Control::setHint(const std::string& text) {
+    Component::setHint(text);
+    if (owner()) owner()->registerHint(this);
+}
+
+void Control::setFont(void* font) {
+    SendMessageW(static_cast<HWND>(handle_), WM_SETFONT, WPARAM(font), TRUE);
+    InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
+}
+
+void Control::setColor(unsigned long bgr) {
+    color_ = bgr;
+    if (brush_) DeleteObject(static_cast<HBRUSH>(brush_));
+    brush_ = bgr == 0xFFFFFFFF ? nullptr : CreateSolidBrush(bgr);
+    InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
+}
+
+void Control::setTextColor(unsigned long bgr) {
+    textColor_ = bgr;
+    InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
+}
+
+void* Control::handleColor(void* hdc) {
+    if (!brush_ && textColor_ == 0xFFFFFFFF) return nullptr;
+    HDC dc = static_cast<HDC>(hdc);
+    if (textColor_ != 0xFFFFFFFF) SetTextColor(dc, textColor_);
+    if (brush_) {
+        SetBkColor(dc, color_);
+        return brush_;
+    }
+    SetBkMode(dc, TRANSPARENT);
+    return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+void Control::handleCommand(int) {}
+long long Control::handleNotify(void*) { return 0; }
+
+void Control::fire(const std::function<void()>& handler) { runHandler(handler); }
+
+void runHandler(const std::function<void()>& handler) {
+    if (!handler) return;
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        dialogs().error(errorBoxText(e.what()));
+    } catch (...) {
+        dialogs().error("Unknown error.");
+    }
+}
+
+}  // namespace tk

@@ -1,0 +1,293 @@
+#include "toolkit/form.h"
+
+#include <algorithm>
+#include <set>
+#include <stdexcept>
+
+#include "toolkit/dialogs.h"
+#include "toolkit/menu.h"
+#include "toolkit/text.h"
+#include "toolkit/tray.h"
+#include "toolkit/widgets.h"
+#include "toolkit/win.h"
+
+namespace tk {
+
+namespace detail {
+
+static std::vector<VirtualListBox*>& dirtyLists() {
+    static std::vector<VirtualListBox*> lists;
+    return lists;
+}
+
+void markDirty(VirtualListBox* list) {
+    dirtyLists().push_back(list);
+    PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
+}
+
+void flushDirtyLists() {
+    auto lists = std::move(dirtyLists());
+    dirtyLists().clear();
+    for (VirtualListBox* l : lists) l->flush();
+}
+
+}  // namespace detail
+
+namespace {
+
+Form* formOf(HWND h) { return dynamic_cast<Form*>(Control::fromHandle(h)); }
+
+LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    Form* form = formOf(hwnd);
+    LRESULT result = 0;
+    intptr_t custom = 0;
+    if (form && form->onMessage && form->onMessage(msg, wp, lp, custom)) return LRESULT(custom);
+    if (detail::routeChildMessage(hwnd, msg, wp, lp, result)) return result;
+    switch (msg) {
+    case WM_COMMAND:
+        if (lp == 0) {
+            if (MenuItem* item = MenuItem::fromId(LOWORD(wp))) runHandler(item->onClick);
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        if (form && form->onClose) {
+            runHandler(form->onClose);
+            return 0;
+        }
+        if (form && form->isMain) {
+            Application::instance().terminate();
+            return 0;
+        }
+        if (form) form->hide();
+        return 0;
+    case WM_SIZE:
+        if (form && form->onResize) runHandler(form->onResize);
+        return 0;
+    case WM_SHOWWINDOW:
+        if (wp && form && form->onShow) {
+            auto handler = form->onShow;
+            PostMessageW(hwnd, WM_APP + 1, 0, 0);   // after the window is on screen
+        }
+        break;
+    case WM_APP + 1:
+        if (form && form->onShow) runHandler(form->onShow);
+        return 0;
+    case WM_GETMINMAXINFO:
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+void registerFormClass(const std::wstring& cls) {
+    static std::set<std::wstring> done;
+    if (done.count(cls)) return;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = formProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.hIcon = static_cast<HICON>(Application::instance().icon());
+    wc.hIconSm = wc.hIcon;
+    wc.lpszClassName = cls.c_str();
+    if (!RegisterClassExW(&wc)) throw std::runtime_error("Cannot register window class");
+    done.insert(cls);
+}
+
+bool isInside(HWND child, HWND top) {
+    for (HWND h = child; h; h = GetParent(h))
+        if (h == top) return true;
+    return false;
+}
+
+}  // namespace
+
+Form::Form(const std::string& className, const std::string& name, Rect client, unsigned long style)
+    : Control(nullptr, name) {
+    std::wstring cls = widen(className);
+    registerFormClass(cls);
+    RECT r{0, 0, client.w, client.h};
+    AdjustWindowRectEx(&r, style, FALSE, 0);
+    create(cls.c_str(), style | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, nullptr, "",
+           {CW_USEDEFAULT, CW_USEDEFAULT, int(r.right - r.left), int(r.bottom - r.top)});
+    Application::instance().forms.push_back(this);
+}
+
+Form::~Form() {
+    auto& forms = Application::instance().forms;
+    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+    components_.clear();
+}
+
+Component* Form::find(const std::string& name) const {
+    for (auto& c : components_)
+        if (c->name() == name) return c.get();
+    return nullptr;
+}
+
+void Form::show() {
+    ShowWindow(static_cast<HWND>(handle_), SW_SHOW);
+    SetForegroundWindow(static_cast<HWND>(handle_));
+}
+void Form::showMaximized() { ShowWindow(static_cast<HWND>(handle_), SW_SHOWMAXIMIZED); }
+void Form::hide() {
+    ShowWindow(static_cast<HWND>(handle_), SW_HIDE);
+    modalRunning = false;
+}
+
+void Form::showModal() {
+    HWND self = static_cast<HWND>(handle_);
+    std::vector<HWND> disabled;
+    for (Form* f : Application::instance().forms) {
+        HWND h = static_cast<HWND>(f->handle());
+        if (f != this && IsWindowEnabled(h)) {
+            EnableWindow(h, FALSE);
+            disabled.push_back(h);
+        }
+    }
+    modalRunning = true;
+    show();
+    MSG m;
+    while (modalRunning && IsWindowVisible(self) && !Application::instance().terminated()) {
+        if (!GetMessageW(&m, nullptr, 0, 0)) {
+            PostQuitMessage(int(m.wParam));
+            break;
+        }
+        if (!IsDialogMessageW(self, &m)) {
+            TranslateMessage(&m);
+            DispatchMessageW(&m);
+        }
+        detail::flushDirtyLists();
+    }
+    modalRunning = false;
+    for (HWND h : disabled) EnableWindow(h, TRUE);
+}
+
+void Form::close() { SendMessageW(static_cast<HWND>(handle_), WM_CLOSE, 0, 0); }
+
+void Form::centre() {
+    HWND h = static_cast<HWND>(handle_);
+    RECT r;
+    GetWindowRect(h, &r);
+    int w = r.right - r.left, hgt = r.bottom - r.top;
+    SetWindowPos(h, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2, (GetSystemMetrics(SM_CYSCREEN) - hgt) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void Form::setStyleBits(unsigned long remove) {
+    HWND h = static_cast<HWND>(handle_);
+    SetWindowLongW(h, GWL_STYLE, LONG(GetWindowLongW(h, GWL_STYLE) & ~remove));
+    SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
+void Form::rebuildTooltip() {
+    if (tooltip_) DestroyWindow(static_cast<HWND>(tooltip_));
+    DWORD style = WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | (balloon_ ? TTS_BALLOON : 0);
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, style, 0, 0, 0, 0,
+                               static_cast<HWND>(handle_), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(static_cast<HWND>(tooltip_), TTM_SETMAXTIPWIDTH, 0, 400);
+    for (auto& c : components_)
+        if (auto* ctl = dynamic_cast<Control*>(c.get()); ctl && !ctl->hint().empty()) registerHint(ctl);
+}
+
+void Form::registerHint(Control* c) {
+    if (!tooltip_) rebuildTooltip();
+    std::wstring text = widen(c->hint());
+    TOOLINFOW ti{};
+    ti.cbSize = TTTOOLINFOW_V2_SIZE;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = static_cast<HWND>(handle_);
+    ti.uId = UINT_PTR(c->handle());
+    ti.lpszText = text.data();
+    HWND tip = static_cast<HWND>(tooltip_);
+    if (!SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, LPARAM(&ti)) || true) {
+        SendMessageW(tip, TTM_DELTOOLW, 0, LPARAM(&ti));
+        SendMessageW(tip, TTM_ADDTOOLW, 0, LPARAM(&ti));
+    }
+}
+
+void Form::setBalloonHints(bool on) {
+    balloon_ = on;
+    rebuildTooltip();
+}
+
+// ---- Application
+Application& Application::instance() {
+    static Application app;
+    return app;
+}
+
+void* Application::mainWindow() const {
+    for (Form* f : forms)
+        if (f->isMain) return f->handle();
+    return nullptr;
+}
+
+void* Application::instanceHandle() const { return GetModuleHandleW(nullptr); }
+
+void* Application::icon() const {
+    static HICON icon = [] {
+        HICON i = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+        return i ? i : LoadIconW(nullptr, MAKEINTRESOURCEW(32512));
+    }();
+    return icon;
+}
+
+static bool preview(MSG& m) {
+    if (m.message != WM_KEYDOWN) return false;
+    for (Form* f : Application::instance().forms) {
+        if (f->onKeyDown && isInside(m.hwnd, static_cast<HWND>(f->handle()))) {
+            int key = int(m.wParam);
+            runHandler([&] { f->onKeyDown(key); });
+        }
+    }
+    return false;
+}
+
+static HWND dialogTarget(HWND h) {
+    while (h && (GetWindowLongW(h, GWL_STYLE) & WS_CHILD)) h = GetParent(h);
+    return h;
+}
+
+int Application::run(Form& main) {
+    main.isMain = true;
+    if (!terminated_) main.showMaximized();
+    MSG m;
+    while (!terminated_ && GetMessageW(&m, nullptr, 0, 0)) {
+        preview(m);
+        HWND top = dialogTarget(m.hwnd);
+        if (!top || !IsDialogMessageW(top, &m)) {
+            TranslateMessage(&m);
+            DispatchMessageW(&m);
+        }
+        detail::flushDirtyLists();
+    }
+    return 0;
+}
+
+void Application::processMessages() {
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+        if (m.message == WM_QUIT) {
+            terminated_ = true;
+            break;
+        }
+        preview(m);
+        HWND top = dialogTarget(m.hwnd);
+        if (!top || !IsDialogMessageW(top, &m)) {
+            TranslateMessage(&m);
+            DispatchMessageW(&m);
+        }
+    }
+    detail::flushDirtyLists();
+}
+
+void Application::terminate() {
+    terminated_ = true;
+    PostQuitMessage(0);
+}
+
+}  // namespace tk

@@ -1,0 +1,78 @@
+#pragma once
+// Top-level windows and the application object with its screen form list.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "toolkit/component.h"
+
+namespace tk {
+
+class Form : public Control {
+public:
+    // className is also the window class ("TMainForm"); name is the component name ("MainForm").
+    Form(const std::string& className, const std::string& name, Rect clientArea, unsigned long style);
+    ~Form() override;
+
+    // Creates and owns a component of this form; components keep their creation order.
+    template <class T, class... Args>
+    T* make(Args&&... args) {
+        auto c = std::make_unique<T>(this, std::forward<Args>(args)...);
+        T* raw = c.get();
+        components_.push_back(std::move(c));
+        return raw;
+    }
+    const std::vector<std::unique_ptr<Component>>& components() const { return components_; }
+    Component* find(const std::string& name) const;
+
+    void show();
+    void showMaximized();
+    void hide();
+    void showModal();             // returns when the form is hidden or closed
+    void close();                 // the close box: the main form ends the program
+    void centre();
+    void setStyleBits(unsigned long remove);
+    void setCaption(const std::string& text) { setText(text); }
+    std::string caption() const { return text(); }
+
+    // Tooltips: one tool per control with a hint; balloon style once switched.
+    void registerHint(Control* c);
+    void setBalloonHints(bool on);
+
+    std::function<void()> onShow;
+    std::function<void()> onClose;
+    std::function<void(int key)> onKeyDown;   // sees keys before the focused control
+    std::function<void()> onResize;
+    // Return true when the message was consumed.
+    std::function<bool(unsigned msg, uintptr_t wp, intptr_t lp, intptr_t& result)> onMessage;
+
+    bool isMain = false;
+    bool modalRunning = false;
+
+private:
+    void rebuildTooltip();
+    std::vector<std::unique_ptr<Component>> components_;
+    void* tooltip_ = nullptr;
+    bool balloon_ = false;
+};
+
+class Application {
+public:
+    static Application& instance();
+    std::string title = "";
+    std::string helpFile;
+    std::vector<Form*> forms;      // creation order; every open window of the program
+    void* mainWindow() const;
+    int run(Form& main);
+    void processMessages();
+    void terminate();
+    bool terminated() const { return terminated_; }
+    // Module handle and icon for windows and the tray.
+    void* instanceHandle() const;
+    void* icon() const;
+
+private:
+    bool terminated_ = false;
+};
+
+}  // namespace tk

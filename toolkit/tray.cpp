@@ -1,0 +1,48 @@
+#include "toolkit/tray.h"
+
+#include "toolkit/form.h"
+#include "toolkit/menu.h"
+#include "toolkit/text.h"
+#include "toolkit/win.h"
+
+#include <shellapi.h>
+
+namespace tk {
+namespace {
+
+NOTIFYICONDATAW baseData(Form* owner) {
+    NOTIFYICONDATAW d{};
+    d.cbSize = NOTIFYICONDATAW_V2_SIZE;
+    d.hWnd = static_cast<HWND>(owner->handle());
+    d.uID = 1;
+    return d;
+}
+
+}  // namespace
+
+TrayIcon::TrayIcon(Form* owner, std::string name, const std::string& tip, PopupMenu* menu)
+    : Component(owner, std::move(name)), tip_(tip), menu_(menu) {}
+
+TrayIcon::~TrayIcon() { setActive(false); }
+
+void TrayIcon::setActive(bool on) {
+    if (on == active_) return;
+    NOTIFYICONDATAW d = baseData(owner());
+    if (on) {
+        d.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
+        d.uCallbackMessage = kCallbackMessage;
+        d.hIcon = static_cast<HICON>(Application::instance().icon());
+        std::wstring w = widen(tip_);
+        lstrcpynW(d.szTip, w.c_str(), int(sizeof d.szTip / sizeof d.szTip[0]));
+        Shell_NotifyIconW(NIM_ADD, &d);
+    } else {
+        Shell_NotifyIconW(NIM_DELETE, &d);
+    }
+    active_ = on;
+}
+
+void TrayIcon::handleCallback(unsigned long mouseMessage) {
+    if (mouseMessage == WM_RBUTTONUP && menu_) menu_->popup(owner()->handle());
+}
+
+}  // namespace tk

@@ -1,0 +1,438 @@
+#include "toolkit/widgets.h"
+
+#include "toolkit/form.h"
+#include "toolkit/menu.h"
+#include "toolkit/text.h"
+#include "toolkit/win.h"
+
+namespace tk {
+namespace {
+
+HWND hwndOf(const Control* c) { return static_cast<HWND>(c->handle()); }
+
+std::string listText(HWND h, UINT lenMsg, UINT textMsg, int i) {
+    LRESULT n = SendMessageW(h, lenMsg, WPARAM(i), 0);
+    if (n < 0) return {};
+    std::wstring buf(size_t(n) + 1, L'\0');
+    SendMessageW(h, textMsg, WPARAM(i), LPARAM(buf.data()));
+    buf.resize(size_t(n));
+    return narrow(buf);
+}
+
+}  // namespace
+
+// ---- Label
+Label::Label(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r,
+             bool rightAlign)
+    : Control(owner, std::move(name)) {
+    create(L"STATIC", WS_VISIBLE | SS_NOTIFY | (rightAlign ? SS_RIGHT : SS_LEFT), 0, parent, caption, r);
+}
+
+void Label::setBold(bool on) {
+    LOGFONTW lf{};
+    GetObjectW(detail::defaultFont(), sizeof lf, &lf);
+    lf.lfWeight = on ? FW_BOLD : FW_NORMAL;
+    lf.lfUnderline = link_;
+    setFont(CreateFontIndirectW(&lf));
+}
+
+void* Label::handleColor(void* hdc) {
+    if (link_) SetTextColor(static_cast<HDC>(hdc), RGB(0, 0, 255));
+    void* b = Control::handleColor(hdc);
+    if (b) return b;
+    if (!link_) return nullptr;
+    SetBkMode(static_cast<HDC>(hdc), TRANSPARENT);
+    return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+void Label::handleCommand(int code) {
+    if (code == STN_CLICKED) fire(onClick);
+}
+
+// ---- Button
+Button::Button(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)
+    : Control(owner, std::move(name)) {
+    create(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0, parent, caption, r);
+}
+
+void Button::click() { fire(onClick); }
+
+void Button::handleCommand(int code) {
+    if (code == BN_CLICKED) fire(onClick);
+}
+
+// ---- CheckBox
+CheckBox::CheckBox(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)
+    : Control(owner, std::move(name)) {
+    create(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, parent, caption, r);
+}
+bool CheckBox::checked() const { return SendMessageW(hwndOf(this), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+void CheckBox::setChecked(bool on) { SendMessageW(hwndOf(this), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+void CheckBox::handleCommand(int code) {
+    if (code == BN_CLICKED) fire(onClick);
+}
+
+// ---- RadioButton
+RadioButton::RadioButton(Form* owner, std::string name, Control* parent, const std::string& caption,
+                         Rect r, bool firstOfGroup)
+    : Control(owner, std::move(name)) {
+    create(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP : 0), 0,
+           parent, caption, r);
+}
+bool RadioButton::checked() const { return SendMessageW(hwndOf(this), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+void RadioButton::setChecked(bool on) {
+    SendMessageW(hwndOf(this), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+void RadioButton::handleCommand(int code) {
+    if (code == BN_CLICKED) fire(onClick);
+}
+
+// ---- GroupBox
+GroupBox::GroupBox(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)
+    : Control(owner, std::move(name)) {
+    create(L"BUTTON", WS_VISIBLE | BS_GROUPBOX, 0, parent, caption, r);
+    SetWindowPos(hwndOf(this), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+// ---- Edit, Memo
+Edit::Edit(Form* owner, std::string name, Control* parent, const std::string& text, Rect r)
+    : Control(owner, std::move(name)) {
+    create(L"EDIT", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, parent, text, r);
+}
+
+Memo::Memo(Form* owner, std::string name, Control* parent, const std::string& text, Rect r, bool readOnly)
+    : Control(owner, std::move(name)) {
+    create(L"EDIT", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                        (readOnly ? ES_READONLY : 0),
+           WS_EX_CLIENTEDGE, parent, text, r);
+}
+
+// ---- ComboBox
+ComboBox::ComboBox(Form* owner, std::string name, Control* parent, const std::string& text, Rect r,
+                   bool editable)
+    : Control(owner, std::move(name)) {
+    build(parent, text, r, editable);
+}
+
+void ComboBox::build(Control* parent, const std::string& text, Rect r, bool editable) {
+    r.h = 300;
+    create(L"COMBOBOX", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL |
+                            (editable ? CBS_DROPDOWN : CBS_DROPDOWNLIST),
+           0, parent, "", r);
+    setText(text);
+}
+
+void ComboBox::clear() {
+    std::string keep = text();   // the edit text survives a refill
+    SendMessageW(hwndOf(this), CB_RESETCONTENT, 0, 0);
+    setText(keep);
+}
+void ComboBox::add(const std::string& item) { SendMessageW(hwndOf(this), CB_ADDSTRING, 0, LPARAM(widen(item).c_str())); }
+int ComboBox::count() const { return int(SendMessageW(hwndOf(this), CB_GETCOUNT, 0, 0)); }
+std::string ComboBox::item(int i) const { return listText(hwndOf(this), CB_GETLBTEXTLEN, CB_GETLBTEXT, i); }
+int ComboBox::itemIndex() const { return int(SendMessageW(hwndOf(this), CB_GETCURSEL, 0, 0)); }
+void ComboBox::setItemIndex(int i) { SendMessageW(hwndOf(this), CB_SETCURSEL, WPARAM(i), 0); }
+void ComboBox::handleCommand(int code) {
+    if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE) fire(onChange);
+    if (code == CBN_SETFOCUS) fire(onEnter);
+}
+
+// ---- UniComboBox
+UniComboBox::UniComboBox(Form* owner, std::string name, Control* parent, const std::string& text, Rect r,
+                         bool editable)
+    : ComboBox(owner, std::move(name)) {
+    build(parent, text, r, editable);
+}
+
+void UniComboBox::handleCommand(int code) {
+    if (code == CBN_EDITCHANGE && autoComplete) {
+        // Type-ahead: complete to the first entry that begins with what was typed.
+        std::wstring typed = widen(text());
+        bool grew = typed.size() > lastLength_;
+        lastLength_ = typed.size();
+        int found = typed.empty() ? -1
+                                  : int(SendMessageW(hwndOf(this), CB_FINDSTRING, WPARAM(-1), LPARAM(typed.c_str())));
+        if (found >= 0 && grew) {
+            SendMessageW(hwndOf(this), CB_SETCURSEL, WPARAM(found), 0);
+            SendMessageW(hwndOf(this), CB_SETEDITSEL, 0, MAKELPARAM(typed.size(), -1));
+        } else if (found < 0) {
+            SendMessageW(hwndOf(this), CB_SETCURSEL, WPARAM(-1), 0);
+            SetWindowTextW(hwndOf(this), typed.c_str());
+            SendMessageW(hwndOf(this), CB_SETEDITSEL, 0, MAKELPARAM(typed.size(), typed.size()));
+        }
+    }
+    ComboBox::handleCommand(code);
+}
+
+// ---- ListBox
+ListBox::ListBox(Form* owner, std::string name, Control* parent, Rect r) : Control(owner, std::move(name)) {
+    create(L"LISTBOX", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+           WS_EX_CLIENTEDGE, parent, "", r);
+}
+void ListBox::clear() { SendMessageW(hwndOf(this), LB_RESETCONTENT, 0, 0); }
+void ListBox::add(const std::string& item) { SendMessageW(hwndOf(this), LB_ADDSTRING, 0, LPARAM(widen(item).c_str())); }
+int ListBox::count() const { return int(SendMessageW(hwndOf(this), LB_GETCOUNT, 0, 0)); }
+std::string ListBox::item(int i) const { return listText(hwndOf(this), LB_GETTEXTLEN, LB_GETTEXT, i); }
+int ListBox::itemIndex() const { return int(SendMessageW(hwndOf(this), LB_GETCURSEL, 0, 0)); }
+void ListBox::setItemIndex(int i) { SendMessageW(hwndOf(this), LB_SETCURSEL, WPARAM(i), 0); }
+void ListBox::handleCommand(int code) {
+    if (code == LBN_SELCHANGE) fire(onClick);
+    if (code == LBN_DBLCLK) fire(onDblClick);
+}
+
+// ---- VirtualListBox
+VirtualListBox::VirtualListBox(Form* owner, std::string name, Control* parent, Rect r)
+    : ListBox(owner, std::move(name)) {
+    create(L"LISTBOX",
+           WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+               LBS_NODATA | LBS_OWNERDRAWFIXED,
+           WS_EX_CLIENTEDGE, parent, "", r);
+    SendMessageW(hwndOf(this), LB_SETHORIZONTALEXTENT, 2000, 0);
+}
+
+void VirtualListBox::clear() {
+    lines_.clear();
+    SendMessageW(hwndOf(this), LB_SETCOUNT, 0, 0);
+    dirty_ = false;
+}
+
+void VirtualListBox::add(const std::string& line) {
+    lines_.push_back(line);
+    if (!dirty_) {
+        dirty_ = true;
+        // The window learns the new count once the current message is done.
+        detail::markDirty(this);
+    }
+}
+
+void VirtualListBox::flush() {
+    if (!dirty_) return;
+    dirty_ = false;
+    HWND h = hwndOf(this);
+    int sel = int(SendMessageW(h, LB_GETCURSEL, 0, 0));
+    SendMessageW(h, LB_SETCOUNT, WPARAM(lines_.size()), 0);
+    if (sel >= 0) SendMessageW(h, LB_SETCURSEL, WPARAM(sel), 0);
+    SendMessageW(h, LB_SETTOPINDEX, lines_.empty() ? 0 : WPARAM(lines_.size() - 1), 0);
+}
+
+bool VirtualListBox::handleDrawItem(void* p) {
+    auto* dis = static_cast<DRAWITEMSTRUCT*>(p);
+    bool selected = dis->itemState & ODS_SELECTED;
+    HBRUSH bg = selected ? GetSysColorBrush(COLOR_HIGHLIGHT)
+                         : (brush_ ? static_cast<HBRUSH>(brush_) : GetSysColorBrush(COLOR_WINDOW));
+    FillRect(dis->hDC, &dis->rcItem, bg);
+    if (dis->itemID < lines_.size()) {
+        SetBkMode(dis->hDC, TRANSPARENT);
+        SetTextColor(dis->hDC, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                                        : (textColor_ != 0xFFFFFFFF ? textColor_ : GetSysColor(COLOR_WINDOWTEXT)));
+        std::wstring w = widen(lines_[dis->itemID]);
+        RECT r = dis->rcItem;
+        r.left += 2;
+        DrawTextW(dis->hDC, w.c_str(), int(w.size()), &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    }
+    if (dis->itemState & ODS_FOCUS) DrawFocusRect(dis->hDC, &dis->rcItem);
+    return true;
+}
+
+// ---- PageControl, TabSheet
+PageControl::PageControl(Form* owner, std::string name, Control* parent, Rect r)
+    : Control(owner, std::move(name)) {
+    create(WC_TABCONTROLW, WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, parent, "", r);
+}
+
+void PageControl::addSheet(TabSheet* sheet, bool showTab) {
+    sheets_.push_back(sheet);
+    if (showTab) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        std::wstring t = widen(sheet->text());
+        item.pszText = t.data();
+        SendMessageW(hwndOf(this), TCM_INSERTITEMW, tabs_.size(), LPARAM(&item));
+        tabs_.push_back(sheet);
+    }
+    sheet->setVisible(false);
+    if (!active_ && showTab) setActive(sheet);
+    layout();
+}
+
+void PageControl::updateTab(TabSheet* sheet) {
+    for (size_t i = 0; i < tabs_.size(); ++i) {
+        if (tabs_[i] != sheet) continue;
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        std::wstring t = widen(sheet->text());
+        item.pszText = t.data();
+        SendMessageW(hwndOf(this), TCM_SETITEMW, i, LPARAM(&item));
+    }
+}
+
+void PageControl::setActive(TabSheet* sheet) {
+    if (active_ && active_ != sheet) active_->setVisible(false);
+    active_ = sheet;
+    for (size_t i = 0; i < tabs_.size(); ++i)
+        if (tabs_[i] == sheet) SendMessageW(hwndOf(this), TCM_SETCURSEL, i, 0);
+    layout();
+    sheet->setVisible(true);
+    SetWindowPos(static_cast<HWND>(sheet->handle()), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void PageControl::layout() {
+    HWND h = hwndOf(this);
+    RECT r;
+    GetClientRect(h, &r);
+    SendMessageW(h, TCM_ADJUSTRECT, FALSE, LPARAM(&r));
+    MapWindowPoints(h, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
+    for (TabSheet* s : sheets_) s->setBounds({int(r.left), int(r.top), int(r.right - r.left), int(r.bottom - r.top)});
+}
+
+long long PageControl::handleNotify(void* p) {
+    auto* hdr = static_cast<NMHDR*>(p);
+    if (hdr->code == TCN_SELCHANGE) {
+        int i = int(SendMessageW(hwndOf(this), TCM_GETCURSEL, 0, 0));
+        if (i >= 0 && size_t(i) < tabs_.size()) setActive(tabs_[size_t(i)]);
+    }
+    return 0;
+}
+
+TabSheet::TabSheet(Form* owner, std::string name, PageControl* pages, const std::string& caption)
+    : Control(owner, std::move(name)), pages_(pages), caption_(caption) {
+    // Sheets are siblings of the tab control so that their children route to our own procedure.
+    Control* parent = Control::fromHandle(GetParent(static_cast<HWND>(pages->handle())));
+    create(detail::kContainerClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, parent, "", {});
+}
+
+void TabSheet::setText(const std::string& text) {
+    caption_ = text;
+    pages_->updateTab(this);
+}
+
+// ---- Panels and Unicode controls
+Panel::Panel(Form* owner, std::string name, Control* parent, Rect r) : Control(owner, std::move(name)) {
+    create(detail::kContainerClass, WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, parent, "", r);
+}
+
+UniLabel::UniLabel(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)
+    : Control(owner, std::move(name)) {
+    create(L"STATIC", WS_VISIBLE | SS_LEFT, 0, parent, caption, r);
+}
+
+UniListBox::UniListBox(Form* owner, std::string name, Control* parent, Rect r)
+    : Control(owner, std::move(name)) {
+    create(L"LISTBOX", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+           WS_EX_CLIENTEDGE, parent, "", r);
+    SendMessageW(hwndOf(this), LB_SETHORIZONTALEXTENT, 1500, 0);
+}
+void UniListBox::clear() { SendMessageW(hwndOf(this), LB_RESETCONTENT, 0, 0); }
+void UniListBox::add(const std::string& item) { SendMessageW(hwndOf(this), LB_ADDSTRING, 0, LPARAM(widen(item).c_str())); }
+int UniListBox::count() const { return int(SendMessageW(hwndOf(this), LB_GETCOUNT, 0, 0)); }
+std::string UniListBox::item(int i) const { return listText(hwndOf(this), LB_GETTEXTLEN, LB_GETTEXT, i); }
+int UniListBox::itemIndex() const { return int(SendMessageW(hwndOf(this), LB_GETCURSEL, 0, 0)); }
+void UniListBox::setItemIndex(int i) { SendMessageW(hwndOf(this), LB_SETCURSEL, WPARAM(i), 0); }
+void UniListBox::handleCommand(int code) {
+    if (code == LBN_SELCHANGE) fire(onClick);
+}
+
+// ---- UniCheckListBox: item data holds the check mark.
+UniCheckListBox::UniCheckListBox(Form* owner, std::string name, Control* parent, Rect r)
+    : Control(owner, std::move(name)) {
+    create(L"LISTBOX",
+           WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+               LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+           WS_EX_CLIENTEDGE, parent, "", r);
+    SendMessageW(hwndOf(this), LB_SETHORIZONTALEXTENT, 900, 0);
+}
+void UniCheckListBox::clear() { SendMessageW(hwndOf(this), LB_RESETCONTENT, 0, 0); }
+void UniCheckListBox::add(const std::string& item, bool on) {
+    LRESULT i = SendMessageW(hwndOf(this), LB_ADDSTRING, 0, LPARAM(widen(item).c_str()));
+    SendMessageW(hwndOf(this), LB_SETITEMDATA, WPARAM(i), on ? 1 : 0);
+}
+int UniCheckListBox::count() const { return int(SendMessageW(hwndOf(this), LB_GETCOUNT, 0, 0)); }
+std::string UniCheckListBox::item(int i) const { return listText(hwndOf(this), LB_GETTEXTLEN, LB_GETTEXT, i); }
+int UniCheckListBox::itemIndex() const { return int(SendMessageW(hwndOf(this), LB_GETCURSEL, 0, 0)); }
+void UniCheckListBox::setItemIndex(int i) { SendMessageW(hwndOf(this), LB_SETCURSEL, WPARAM(i), 0); }
+bool UniCheckListBox::checked(int i) const { return SendMessageW(hwndOf(this), LB_GETITEMDATA, WPARAM(i), 0) == 1; }
+void UniCheckListBox::setChecked(int i, bool on) {
+    SendMessageW(hwndOf(this), LB_SETITEMDATA, WPARAM(i), on ? 1 : 0);
+    RECT r;
+    if (SendMessageW(hwndOf(this), LB_GETITEMRECT, WPARAM(i), LPARAM(&r)) != LB_ERR)
+        InvalidateRect(hwndOf(this), &r, FALSE);
+}
+void UniCheckListBox::handleCommand(int code) {
+    if (code == LBN_SELCHANGE) fire(onClick);
+    if (code == LBN_DBLCLK) fire(onDblClick);
+}
+
+bool UniCheckListBox::handleDrawItem(void* p) {
+    auto* dis = static_cast<DRAWITEMSTRUCT*>(p);
+    if (dis->itemID == UINT(-1)) return true;
+    HBRUSH bg = brush_ ? static_cast<HBRUSH>(brush_) : GetSysColorBrush(COLOR_WINDOW);
+    FillRect(dis->hDC, &dis->rcItem, bg);
+    int side = dis->rcItem.bottom - dis->rcItem.top - 2;
+    RECT box{dis->rcItem.left + 2, dis->rcItem.top + 1, dis->rcItem.left + 2 + side, dis->rcItem.top + 1 + side};
+    DrawFrameControl(dis->hDC, &box, DFC_BUTTON, DFCS_BUTTONCHECK | (dis->itemData == 1 ? DFCS_CHECKED : 0));
+    RECT tr = dis->rcItem;
+    tr.left = box.right + 4;
+    bool selected = dis->itemState & ODS_SELECTED;
+    if (selected) FillRect(dis->hDC, &tr, GetSysColorBrush(COLOR_HIGHLIGHT));
+    SetBkMode(dis->hDC, TRANSPARENT);
+    SetTextColor(dis->hDC, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                                    : (textColor_ != 0xFFFFFFFF ? textColor_ : GetSysColor(COLOR_WINDOWTEXT)));
+    std::wstring w = widen(item(int(dis->itemID)));
+    tr.left += 2;
+    DrawTextW(dis->hDC, w.c_str(), int(w.size()), &tr, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (dis->itemState & ODS_FOCUS) DrawFocusRect(dis->hDC, &tr);
+    return true;
+}
+
+// ---- StatusBar
+StatusBar::StatusBar(Form* owner, std::string name, Control* parent, std::vector<int> widths)
+    : Control(owner, std::move(name)) {
+    create(STATUSCLASSNAMEW, WS_VISIBLE | CCS_BOTTOM, 0, parent, "", {});
+    std::vector<int> edges;
+    int x = 0;
+    for (int w : widths) edges.push_back(x += w);
+    SendMessageW(hwndOf(this), SB_SETPARTS, edges.size(), LPARAM(edges.data()));
+}
+void StatusBar::setPanelText(int panel, const std::string& text) {
+    SendMessageW(hwndOf(this), SB_SETTEXTW, WPARAM(panel), LPARAM(widen(text).c_str()));
+}
+std::string StatusBar::panelText(int panel) const {
+    int n = LOWORD(SendMessageW(hwndOf(this), SB_GETTEXTLENGTHW, WPARAM(panel), 0));
+    std::wstring buf(size_t(n) + 1, L'\0');
+    SendMessageW(hwndOf(this), SB_GETTEXTW, WPARAM(panel), LPARAM(buf.data()));
+    buf.resize(size_t(n));
+    return narrow(buf);
+}
+
+// ---- Image
+Image::Image(Form* owner, std::string name, Control* parent, Rect r) : Control(owner, std::move(name)) {
+    create(L"STATIC", WS_VISIBLE | SS_BITMAP | SS_NOTIFY | SS_CENTERIMAGE, 0, parent, "", r);
+}
+Image::~Image() {
+    if (bitmap_) DeleteObject(static_cast<HBITMAP>(bitmap_));
+}
+void Image::setBitmap(void* hbitmap) {
+    SendMessageW(hwndOf(this), STM_SETIMAGE, IMAGE_BITMAP, LPARAM(hbitmap));
+    if (bitmap_) DeleteObject(static_cast<HBITMAP>(bitmap_));
+    bitmap_ = hbitmap;
+}
+void Image::handleCommand(int code) {
+    if (code == STN_CLICKED) fire(onClick);
+}
+
+// ---- Kind tests
+bool isListBoxKind(const Component* c) { return dynamic_cast<const ListBox*>(c); }
+bool isLabelKind(const Component* c) { return dynamic_cast<const Label*>(c); }
+bool isButtonKind(const Component* c) { return dynamic_cast<const Button*>(c); }
+bool isTabSheetKind(const Component* c) { return dynamic_cast<const TabSheet*>(c); }
+bool isCheckBoxKind(const Component* c) { return dynamic_cast<const CheckBox*>(c); }
+bool isGroupBoxKind(const Component* c) { return dynamic_cast<const GroupBox*>(c); }
+bool isRadioButtonKind(const Component* c) { return dynamic_cast<const RadioButton*>(c); }
+bool isMenuItemKind(const Component* c) { return dynamic_cast<const MenuItem*>(c); }
+bool isEditKind(const Component* c) { return dynamic_cast<const Edit*>(c); }
+bool isComboBoxKind(const Component* c) {
+    return dynamic_cast<const ComboBox*>(c) && !dynamic_cast<const UniComboBox*>(c);
+}
+bool isMemoKind(const Component* c) { return dynamic_cast<const Memo*>(c); }
+
+}  // namespace tk
