@@ -25,6 +25,11 @@ void markDirty(VirtualListBox* list) {
     PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
+void forgetDirty(VirtualListBox* list) {
+    auto& lists = dirtyLists();
+    lists.erase(std::remove(lists.begin(), lists.end(), list), lists.end());
+}
+
 void flushDirtyLists() {
     auto lists = std::move(dirtyLists());
     dirtyLists().clear();

@@ -20,6 +20,8 @@ MenuItem::MenuItem(Form* owner, std::string name, const std::string& caption)
     registry()[id_] = this;
 }
 
+MenuItem::~MenuItem() { registry().erase(id_); }
+
 MenuItem* MenuItem::fromId(int id) {
     auto it = registry().find(id);
     return it == registry().end() ? nullptr : it->second;

@@ -13,6 +13,7 @@ class PopupMenu;
 class MenuItem : public Component {
 public:
     MenuItem(Form* owner, std::string name, const std::string& caption);
+    ~MenuItem() override;
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& text);
     bool enabled() const { return enabled_; }

@@ -190,6 +190,8 @@ VirtualListBox::VirtualListBox(Form* owner, std::string name, Control* parent, R
     SendMessageW(hwndOf(this), LB_SETHORIZONTALEXTENT, 2000, 0);
 }
 
+VirtualListBox::~VirtualListBox() { detail::forgetDirty(this); }
+
 void VirtualListBox::clear() {
     lines_.clear();
     SendMessageW(hwndOf(this), LB_SETCOUNT, 0, 0);

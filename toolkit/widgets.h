@@ -102,6 +102,7 @@ protected:
 class VirtualListBox : public ListBox {
 public:
     VirtualListBox(Form* owner, std::string name, Control* parent, Rect r);
+    ~VirtualListBox() override;
     void clear();
     void add(const std::string& line);
     int count() const { return int(lines_.size()); }

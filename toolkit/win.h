@@ -19,8 +19,8 @@ HFONT defaultFont();
 int nextControlId();
 // Handles the messages a container gets on behalf of its child controls.
 bool routeChildMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
-class VirtualListBoxAccess;
-void markDirty(class ::tk::VirtualListBox* list);
+void markDirty(VirtualListBox* list);
+void forgetDirty(VirtualListBox* list);
 void flushDirtyLists();
 LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 

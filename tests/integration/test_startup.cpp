@@ -15,6 +15,15 @@ namespace {
 const char* kSettings = "[Program]\r\nVersionInfo=2.0\r\nDateRelease=01.02.2008\r\nShowLangForm=N\r\n"
                         "LangName=rus.lng\r\nDefaultLang=-1\r\n";
 
+// Takes a file of the program folder away for one case and puts it back whatever happens.
+struct FileAway {
+    std::string name, bytes;
+    explicit FileAway(std::string n) : name(std::move(n)), bytes(readProgramFile(name)) {
+        DeleteFileA((programFolder() + name).c_str());
+    }
+    ~FileAway() { writeProgramFile(name, bytes); }
+};
+
 void notFirstRun() {
     createFolders(programFolder() + kRegistryFolder);
     writeProgramFile("Baze\\Regz\\InitialAstState.reg", "Windows Registry Editor Version 5.00\r\n");
@@ -56,11 +65,9 @@ TEST_CASE("a missing system-name file keeps the built-in host processes and stop
     resetProgramFolder();
     writeProgramFile("main.ini", kSettings);
     notFirstRun();
-    const std::string sys = readProgramFile("ServicesSysNames.dat");
-    DeleteFileA((programFolder() + "ServicesSysNames.dat").c_str());
+    FileAway away("ServicesSysNames.dat");
     ProgramFixture p;
     p.create();
-    writeProgramFile("ServicesSysNames.dat", sys);
     CHECK(p.dialogs.count("error") == 1);
     CHECK(p.dialogs.last("error").find("Cannot open file \"" + programFolder() + "ServicesSysNames.dat\".") == 0);
     CHECK(p.form->ServiceNames->count() == 91);
@@ -73,12 +80,10 @@ TEST_CASE("a missing system-name file keeps the built-in host processes and stop
 
 TEST_CASE("no main.ini: the caption ends in No data and the language step reports No data") {
     resetProgramFolder();
-    const std::string ini = readProgramFile("main.ini");
-    DeleteFileA((programFolder() + "main.ini").c_str());
+    FileAway away("main.ini");
     notFirstRun();
     ProgramFixture p;
     p.create();
-    writeProgramFile("main.ini", ini);
     CHECK(p.form->caption() == "Quillmere (QLMR) by Palewick Workshop- ver. No data");
     CHECK(p.dialogs.last("error") == "'No data' is not a valid integer value.");
     CHECK(p.form->state.OptLangComboBox.text().empty());

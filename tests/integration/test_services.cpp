@@ -1,0 +1,287 @@
+// The services page against the real Service Control Manager and registry of the test prefix.
+#include <doctest.h>
+
+#include <windows.h>
+
+#include "app/identity.h"
+#include "app/last_stamp.h"
+#include "lang/lang_messages.h"
+#include "platform/files.h"
+#include "services/service_state.h"
+#include "tests/support/program_fixture.h"
+#include "toolkit/text.h"
+
+using namespace qlmr;
+using namespace qlmr::test;
+
+namespace {
+
+constexpr int kStisvc = 49;   // catalogue row of "stisvc"
+constexpr int kSnmp = 45;     // "SMNP": not a service anywhere
+
+const char* kSettings = "[Program]\r\nVersionInfo=1.0\r\nShowLangForm=N\r\nLangName=rus.lng\r\nDefaultLang=-1\r\n";
+
+// A started program that is past its first run.
+void prepareFolder() {
+    resetProgramFolder();
+    writeProgramFile("main.ini", kSettings);
+    createFolders(programFolder() + kRegistryFolder);
+    writeProgramFile("Baze\\Regz\\InitialAstState.reg", "Windows Registry Editor Version 5.00\r\n");
+}
+
+void select(MainForm& f, int row) {
+    f.ServiceNames->setItemIndex(row);
+    f.ServiceNamesClick();
+}
+
+unsigned long liveState(const char* name) { return GetServiceState("", name); }
+
+void ensureStopped(const char* name) {
+    SC_HANDLE m = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+    SC_HANDLE s = OpenServiceA(m, name, SERVICE_ALL_ACCESS);
+    SERVICE_STATUS st;
+    if (s) ControlService(s, SERVICE_CONTROL_STOP, &st);
+    for (int i = 0; i < 100 && liveState(name) != SERVICE_STOPPED; ++i) Sleep(20);
+    if (s) CloseServiceHandle(s);
+    CloseServiceHandle(m);
+}
+
+// A service key of our own under the Services branch.
+struct TestServiceKey {
+    HKEY key = nullptr;
+    std::string name;
+    explicit TestServiceKey(const std::string& n) : name(n) {
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, ("SYSTEM\\CurrentControlSet\\Services\\" + n).c_str(), 0, nullptr, 0,
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    }
+    ~TestServiceKey() {
+        RegCloseKey(key);
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, ("SYSTEM\\CurrentControlSet\\Services\\" + name).c_str());
+    }
+    void dword(const char* value, DWORD v) { RegSetValueExA(key, value, 0, REG_DWORD, reinterpret_cast<BYTE*>(&v), 4); }
+    void text(const char* value, const std::string& v) {
+        std::wstring w = tk::widen(v), n = tk::widen(value);
+        RegSetValueExW(key, n.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(w.c_str()), DWORD((w.size() + 1) * 2));
+    }
+};
+
+std::string msg(const char* key) { return ReadLangMessage("Msg", key, programFolder() + "Langz\\rus.lng"); }
+
+}  // namespace
+
+TEST_CASE("a catalogue name that is not installed shows the error state with start and stop disabled") {
+    prepareFolder();
+    ProgramFixture p;
+    p.create();
+    select(*p.form, kSnmp);
+    CHECK(p.form->InfoName->text() == "SMNP");
+    CHECK(p.form->InfoTMCaption->text() == "snmp.exe");
+    CHECK(p.form->InfoStatus->text() == kStateNotInstalled);
+    CHECK_FALSE(p.form->ServStart->enabled());
+    CHECK_FALSE(p.form->ServStop->enabled());
+    CHECK_FALSE(p.form->StartM->enabled());
+    CHECK_FALSE(p.form->StopM->enabled());
+    CHECK(p.form->state.ServiceNumber == "46.html");
+    // Reading a missing service leaves no empty key behind.
+    HKEY k;
+    CHECK(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Services\\SMNP", 0, KEY_READ, &k) != 0);
+}
+
+TEST_CASE("a stopped service is started and stopped through the current-service flow") {
+    prepareFolder();
+    ensureStopped("StiSvc");
+    ProgramFixture p;
+    p.create();
+    MainForm& f = *p.form;
+    select(f, kStisvc);
+    CHECK(f.InfoStatus->text() == kStateStopped);
+    CHECK(f.ServStart->enabled());
+    CHECK_FALSE(f.ServStop->enabled());
+    const std::string display = f.state.ServiceNameCB.text();
+
+    tk::runHandler([&] { f.ServStartClick(); });
+    CHECK(p.dialogs.count("error") == 0);
+    CHECK(logContains(f, "Служба " + display + " запущена"));
+    // The refresh ends on row 0; the started service is in the running list.
+    CHECK(f.ServiceNames->itemIndex() == 0);
+    CHECK(std::find(f.state.ServiceRunningCB.begin(), f.state.ServiceRunningCB.end(), "stisvc") !=
+          f.state.ServiceRunningCB.end());
+    select(f, kStisvc);
+    CHECK(f.InfoStatus->text() == kStateRunning);
+    CHECK(f.ServStop->enabled());
+    CHECK_FALSE(f.ServStart->enabled());
+    CHECK_FALSE(f.ServiceNames->checked(kStisvc));
+
+    tk::runHandler([&] { f.ServStopClick(); });
+    CHECK(p.dialogs.count("error") == 0);
+    CHECK(logContains(f, "Служба " + display + " остановлена"));
+    for (int i = 0; i < 100 && liveState("StiSvc") != SERVICE_STOPPED; ++i) Sleep(20);
+
+    // Stopping it again: the system's error for a service that is not active, nothing logged.
+    select(f, kStisvc);
+    const size_t lines = f.LogBox->count();
+    tk::runHandler([&] { f.ServStopClick(); });
+    CHECK(p.dialogs.last("error").find("System Error.  Code: 1062.\r\n") == 0);
+    CHECK(f.LogBox->count() == int(lines));
+}
+
+TEST_CASE("start and stop before any selection show msg5 and msg6, whatever InfoName says") {
+    prepareFolder();
+    ProgramFixture p;
+    p.create();
+    p.form->InfoName->setText("Name");   // as a language file might
+    tk::runHandler([&] { p.form->ServStartClick(); });
+    tk::runHandler([&] { p.form->ServStopClick(); });
+    REQUIRE(p.dialogs.shown.size() == 2);
+    CHECK(p.dialogs.shown[0].text == msg("msg5"));
+    CHECK(p.dialogs.shown[1].text == msg("msg6"));
+    CHECK(p.dialogs.count("error") == 0);
+}
+
+TEST_CASE("start types, wrong value types and missing display names from registry fixtures") {
+    prepareFolder();
+    ProgramFixture p;
+    MainForm& f = *p.form;
+    TestServiceKey key("QlmrTestSvc");
+    const std::pair<DWORD, const char*> cases[] = {{2, "Auto"}, {3, "Manual"}, {4, "Disabled"}};
+    for (auto [value, text] : cases) {
+        key.dword("Start", value);
+        f.ReadServiceDetails("QlmrTestSvc", false);
+        CHECK(f.InfoAutostartText->text() == text);
+    }
+    key.dword("Start", 1);   // boot and system start types keep the previous text
+    f.ReadServiceDetails("QlmrTestSvc", false);
+    CHECK(f.InfoAutostartText->text() == "Disabled");
+    RegDeleteValueA(key.key, "Start");
+    f.ReadServiceDetails("QlmrTestSvc", false);
+    CHECK(f.InfoAutostartText->text() == "N/A");
+
+    SUBCASE("no DisplayName logs the not-installed pair with the catalogue's name") {
+        f.state.ServiceNameCB.setPosition(3);
+        f.ReadServiceDetails("QlmrTestSvc", true);
+        auto texts = logTexts(f);
+        REQUIRE(texts.size() >= 2);
+        CHECK(texts[texts.size() - 2] == "Название службы-" + f.state.ServiceNameCB.at(3));
+        CHECK(texts.back() == "Служба не установлена - Описание службы недоступно");
+    }
+    SUBCASE("a full key logs four lines") {
+        key.text("DisplayName", "Тестовая служба");
+        key.text("Description", "Описание \"в кавычках\"");
+        key.text("ImagePath", "%SystemRoot%\\test.exe");
+        f.ReadServiceDetails("QlmrTestSvc", true);
+        auto texts = logTexts(f);
+        REQUIRE(texts.size() >= 4);
+        CHECK(texts[texts.size() - 4] == "Название службы-Тестовая служба");
+        CHECK(texts[texts.size() - 3] == "Описание службы-Описание \"в кавычках\"");
+        CHECK(texts[texts.size() - 2] == "Находиться в-%SystemRoot%\\test.exe");
+        CHECK(texts.back() == "Параметры автостарта-N/A");
+    }
+    SUBCASE("a Start value of the wrong type ends the handler with the toolkit's message") {
+        key.text("Start", "2");
+        tk::runHandler([&] { f.ReadServiceDetails("QlmrTestSvc", false); });
+        REQUIRE(p.dialogs.count("error") == 1);
+        // A closing quote sorts before ".", so the box adds no full stop.
+        CHECK(p.dialogs.last("error") == "Invalid data type for 'Start'");
+    }
+}
+
+TEST_CASE("the state check adds up over the whole catalogue and the filters map rows to entries") {
+    prepareFolder();
+    ProgramFixture p;
+    p.create();
+    MainForm& f = *p.form;
+
+    SUBCASE("filters before any state check show msg7 and the full list") {
+        f.SortTwNAClick();
+        CHECK(p.dialogs.last("info") == msg("msg7"));
+        CHECK(f.ServiceNames->count() == 91);
+        CHECK(f.state.SortKind == "SortKind");
+    }
+    SUBCASE("after a check") {
+        f.ServCheckStateClick();
+        const size_t running = f.state.ServiceRunningCB.size(), stopped = f.state.ServiceRunningCBS.size();
+        CHECK(running > 0);
+        CHECK(running + stopped == 91);
+        CHECK(f.StatAllLabel->text() == "Всего: 91");
+        CHECK(f.ActiveStatLabel->text() == "Активных: " + std::to_string(running));
+        CHECK(f.StopedStatLabel->text() == "Не активных: " + std::to_string(stopped));
+        int marked = 0;
+        for (int i = 0; i < 91; ++i) marked += f.ServiceNames->checked(i);
+        CHECK(marked == int(stopped));
+        CHECK(f.ServiceNames->checked(kSnmp));
+        CHECK(f.ServiceNames->itemIndex() == 0);
+        CHECK(logTexts(f).back() == "Проверка общего состояния служб завершена");
+
+        f.SortTwAClick();
+        CHECK(f.state.SortKind == "Active");
+        REQUIRE(f.ServiceNames->count() == int(running));
+        const std::string file = std::string(kLogsFolder) + "Running services " + lastStamp() + ".logz";
+        // The file is named before the filter logs its own lines, so look for it by content.
+        std::string expected;
+        for (const auto& n : f.state.ServiceRunningCB) expected += n + "\r\n";
+        bool found = false;
+        for (const auto& name : listFiles(programFolder() + kLogsFolder, "Running services *.logz"))
+            found = found || readProgramFile(std::string(kLogsFolder) + name) == expected;
+        CHECK(found);
+        (void)file;
+        const int row = int(running) - 1;
+        select(f, row);
+        const int index = std::stoi(f.state.ServiceRunningCBN[size_t(row)]);
+        CHECK(f.state.ServiceNumber == std::to_string(index + 1) + ".html");
+        CHECK(f.InfoName->text() == f.state.ServiceRunningCB[size_t(row)]);
+        CHECK(f.InfoStatus->text() == kStateRunning);
+
+        // A check while filtered brings back the full list first.
+        f.ServCheckStateClick();
+        CHECK(f.state.SortKind == "SortKind");
+        CHECK(f.ServiceNames->count() == 91);
+
+        f.SortTwNAClick();
+        CHECK(f.ServiceNames->count() == int(stopped));
+        select(f, 0);
+        CHECK(f.state.ServiceNumber == std::to_string(std::stoi(f.state.ServiceRunningCBSN[0]) + 1) + ".html");
+        f.SortTwDClick();
+        CHECK(f.ServStart->enabled());
+        CHECK(f.ServStop->enabled());
+    }
+}
+
+TEST_CASE("the mark-all switch alternates its caption and the marks") {
+    prepareFolder();
+    ProgramFixture p;
+    p.create();
+    MainForm& f = *p.form;
+    f.ServCheckUncheckClick();
+    CHECK(f.ServCheckUncheck->text() == "Снять выделение");
+    CHECK(f.ServiceNames->checked(0));
+    CHECK(f.ServiceNames->checked(90));
+    f.ServCheckUncheckClick();
+    CHECK(f.ServCheckUncheck->text() == "Отметить все");
+    CHECK_FALSE(f.ServiceNames->checked(90));
+}
+
+TEST_CASE("the search box selects the row at its position and clears the selection on no match") {
+    prepareFolder();
+    ProgramFixture p;
+    p.create();
+    MainForm& f = *p.form;
+    f.ServiceNameCBUni->setItemIndex(36);
+    f.ServiceNameCBUniChange();
+    CHECK(f.ServiceNames->itemIndex() == 36);
+    f.ServiceNameCBUni->setItemIndex(-1);
+    f.ServiceNameCBUniChange();
+    CHECK(f.ServiceNames->itemIndex() == -1);
+}
+
+TEST_CASE("the extra-functions panel opens and closes with its two log lines") {
+    prepareFolder();
+    ProgramFixture p;
+    p.create();
+    MainForm& f = *p.form;
+    f.TweackStartClick();
+    CHECK(f.TweackPanel->visible());
+    CHECK(logTexts(f).back() == "Активизирована панель дополнительных функций");
+    f.TweackStartClick();
+    CHECK_FALSE(f.TweackPanel->visible());
+    CHECK(logTexts(f).back() == "Панель дополнительных функций скрыта");
+}
