@@ -1,0 +1,58 @@
+#pragma once
+// Drives the real program from outside, as a person would: starts it in a fresh copy of the
+// program folder, finds its windows and named controls, clicks, answers message boxes, reads texts.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+extern std::string distFolder;   // from the command line
+
+struct MessageBoxSeen {
+    HWND window = nullptr;
+    std::string caption, text;
+};
+
+class Program {
+public:
+    // Copies the dist folder to a fresh folder named after the case; prepare() may change it.
+    explicit Program(const std::string& caseName);
+    ~Program();
+    const std::string& folder() const { return folder_; }
+    void writeFile(const std::string& relative, const std::string& bytes);
+    std::string readFile(const std::string& relative) const;
+    bool fileExists(const std::string& relative) const;
+    std::vector<std::string> files(const std::string& pattern) const;
+    void markNotFirstRun();
+
+    void start();
+    // Starts another copy and returns its exit code once it has ended (or STILL_ACTIVE after 10 s).
+    DWORD startSecondCopy();
+    bool running() const;
+    void kill();
+
+    HWND mainWindow(int timeoutMs = 20000);
+    HWND findTopLevel(const char* className, int timeoutMs);
+    HWND control(const std::string& componentName, HWND top = nullptr);
+    std::string text(HWND h) const;
+    void click(HWND button);
+    void clickNamed(const std::string& componentName) { click(control(componentName)); }
+    // Waits for a message box of this process; empty window when none came.
+    MessageBoxSeen waitMessageBox(int timeoutMs = 10000);
+    void answer(const MessageBoxSeen& box, int buttonId);   // IDOK, IDYES, IDNO
+    int countTopLevel(const char* className) const;
+    DWORD processId() const { return pi_.dwProcessId; }
+
+private:
+    std::string folder_;
+    PROCESS_INFORMATION pi_{};
+};
+
+std::string componentName(HWND h);
+std::string narrowText(const std::wstring& w);
+bool hasCyrillic(const std::wstring& w);
+void pumpSleep(int ms);
+
+}  // namespace e2e

@@ -1,0 +1,83 @@
+// The real program started from outside: one copy, the caption, the first-run question, the log.
+#include <doctest.h>
+
+#include "tests/e2e/driver.h"
+
+using namespace e2e;
+
+namespace {
+
+const char* kSettings = "[Program]\r\nVersionInfo=3.1\r\nDateRelease=08.12.2026\r\nShowLangForm=N\r\n"
+                        "LangName=rus.lng\r\nDefaultLang=-1\r\n";
+
+}  // namespace
+
+TEST_CASE("the caption carries the version and a second copy ends at once without a window") {
+    Program p("caption");
+    p.writeFile("main.ini", kSettings);
+    p.markNotFirstRun();
+    p.start();
+    HWND main = p.mainWindow();
+    REQUIRE(main);
+    CHECK(p.text(main) == "Quillmere (QLMR) by Palewick Workshop- ver. 3.1");
+    CHECK(IsZoomed(main));
+    CHECK(p.startSecondCopy() == 0);
+    CHECK(p.countTopLevel("TMainForm") == 1);
+    CHECK(IsWindowVisible(main));
+}
+
+TEST_CASE("the first-run question comes while the initial snapshot is missing, and not after") {
+    Program p("firstrun");
+    p.writeFile("main.ini", kSettings);
+    p.start();
+    MessageBoxSeen box = p.waitMessageBox();
+    REQUIRE(box.window);
+    CHECK(box.caption == "Quillmere (QLMR) by Palewick Workshop");
+    p.answer(box, IDNO);
+    REQUIRE(p.mainWindow());
+    CHECK_FALSE(p.fileExists("Baze\\Regz\\InitialAstState.reg"));
+    p.kill();
+
+    Program q("notfirstrun");
+    q.writeFile("main.ini", kSettings);
+    q.markNotFirstRun();
+    q.start();
+    REQUIRE(q.mainWindow());
+    pumpSleep(500);
+    CHECK(q.countTopLevel("#32770") == 0);
+}
+
+TEST_CASE("the saved log holds the start-up lines in order with their prefixes") {
+    Program p("log");
+    p.writeFile("main.ini", kSettings);
+    p.markNotFirstRun();
+    p.start();
+    REQUIRE(p.mainWindow());
+    p.clickNamed("LogSave");
+    std::vector<std::string> saved;
+    for (int i = 0; i < 100 && saved.empty(); ++i) {
+        pumpSleep(50);
+        saved = p.files("Baze\\Logz\\Log of *.logz");
+    }
+    REQUIRE(saved.size() == 1);
+    std::string bytes = p.readFile("Baze\\Logz\\" + saved[0]);
+    std::vector<std::string> lines;
+    for (size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.push_back(bytes.substr(at, end - at));
+    REQUIRE(lines.size() >= 8);
+    // "Начало лог файла" and "Программа запущена" in Windows-1251.
+    CHECK(lines[0].substr(22) == "\xcd\xe0\xf7\xe0\xeb\xee \xeb\xee\xe3 \xf4\xe0\xe9\xeb\xe0");
+    CHECK(lines[1].substr(22) == "\xcf\xf0\xee\xe3\xf0\xe0\xec\xec\xe0 \xe7\xe0\xef\xf3\xf9\xe5\xed\xe0");
+    for (const std::string& l : lines) {
+        REQUIRE(l.size() > 22);
+        CHECK(l[0] == '[');
+        CHECK(l[3] == '.');
+        CHECK(l[6] == '.');
+        CHECK(l[11] == ' ');
+        CHECK(l[14] == '.');
+        CHECK(l[17] == '.');
+        CHECK(l.substr(20, 2) == "] ");
+    }
+    // The file is named after the newest stamp before the save.
+    CHECK(saved[0] == "Log of " + lines.back().substr(1, 19) + ".logz");
+}
