@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <map>
+#include <vector>
+
 #include "platform/errors.h"
 #include "platform/text_codec.h"
 
@@ -31,17 +34,47 @@ void control(const std::string& systemName, Request request) {
     if (!service || error) throw OsError(error);
 }
 
-class ManagerWalk : public ServiceManager::Walk {
+std::string upper(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    return s;
+}
+
+// Enumerates every service once when the walk begins; a name the manager does not list is
+// one OpenServiceA would not find either, so it answers 0 as a query would.
+class EnumeratedWalk : public ServiceManager::Walk {
 public:
-    ManagerWalk() : manager_(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT)) {}
-    ~ManagerWalk() override {
-        if (manager_) CloseServiceHandle(manager_);
+    EnumeratedWalk() {
+        SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT | SC_MANAGER_ENUMERATE_SERVICE);
+        if (!manager) return;
+        std::vector<BYTE> buf(64 * 1024);
+        DWORD needed = 0, count = 0, resume = 0;
+        for (;;) {
+            BOOL ok = EnumServicesStatusA(manager, SERVICE_WIN32 | SERVICE_DRIVER, SERVICE_STATE_ALL,
+                                          reinterpret_cast<ENUM_SERVICE_STATUSA*>(buf.data()), DWORD(buf.size()),
+                                          &needed, &count, &resume);
+            auto* entries = reinterpret_cast<ENUM_SERVICE_STATUSA*>(buf.data());
+            for (DWORD i = 0; i < count; ++i)
+                states_[upper(entries[i].lpServiceName)] = entries[i].ServiceStatus.dwCurrentState;
+            if (ok) break;
+            if (GetLastError() != ERROR_MORE_DATA) {
+                failed_ = true;
+                break;
+            }
+            if (needed > buf.size()) buf.resize(needed);
+        }
+        CloseServiceHandle(manager);
+        enumerated_ = !failed_;
     }
     unsigned long queryState(const std::string& systemName) override {
-        return manager_ ? stateOn(manager_, systemName) : 0;
+        if (!enumerated_) return systemServiceManager().queryState("", systemName);
+        auto it = states_.find(upper(utf8ToAnsi(systemName)));
+        return it == states_.end() ? 0 : it->second;
     }
 private:
-    SC_HANDLE manager_;
+    std::map<std::string, unsigned long> states_;
+    bool failed_ = false;
+    bool enumerated_ = false;
 };
 
 class SystemServiceManager : public ServiceManager {
@@ -63,7 +96,7 @@ public:
             return ControlService(s, SERVICE_CONTROL_STOP, &status) != 0;
         });
     }
-    std::unique_ptr<Walk> beginWalk() override { return std::make_unique<ManagerWalk>(); }
+    std::unique_ptr<Walk> beginWalk() override { return std::make_unique<EnumeratedWalk>(); }
 };
 
 }  // namespace

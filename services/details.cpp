@@ -10,9 +10,23 @@
 namespace qlmr {
 namespace {
 
-std::unique_ptr<RegistryKey> openServiceKey(const std::string& systemName) {
-    return env().registry->openLocalMachine(std::string(kServicesKeyPath) + systemName);
-}
+// A fresh key, or the one the running state check holds for this entry.
+struct ServiceKey {
+    std::unique_ptr<RegistryKey> owned;
+    RegistryKey* key = nullptr;
+    ServiceKey(StateWalk* walk, const std::string& systemName) {
+        const std::string path = std::string(kServicesKeyPath) + systemName;
+        if (walk) {
+            key = walk->key(path);
+        } else {
+            owned = env().registry->openLocalMachine(path);
+            key = owned.get();
+        }
+    }
+    explicit operator bool() const { return key != nullptr; }
+    RegistryKey* operator->() const { return key; }
+    RegistryKey& operator*() const { return *key; }
+};
 
 std::string readOr(RegistryKey& key, const char* name) { return key.hasValue(name) ? key.readString(name) : ""; }
 
@@ -34,7 +48,7 @@ void MainForm::ServiceNamesClick() {
     state.ServiceNameCB.setPosition(p);
     state.serviceChosen = true;
     const std::string& name = state.ServiceSysName.text();
-    if (auto key = openServiceKey(name); key && key->hasValue("ImagePath")) ServicePath->setText(key->readString("ImagePath"));
+    if (ServiceKey key(stateWalk_, name); key && key->hasValue("ImagePath")) ServicePath->setText(key->readString("ImagePath"));
     ReadServiceDetails(name, false);
     InfoName->setText(name);
     InfoTMCaption->setText(state.ServiceTMName.text());
@@ -53,7 +67,7 @@ void MainForm::applyStateText(unsigned long serviceState) {
 }
 
 void MainForm::ReadServiceDetails(const std::string& systemName, bool withLog) {
-    auto key = openServiceKey(systemName);
+    ServiceKey key(stateWalk_, systemName);
     if (key) {
         if (key->hasValue("Start")) {
             switch (key->readInteger("Start")) {
