@@ -20,6 +20,9 @@ std::string crLfLines(const std::vector<std::string>& lines) {
 }  // namespace
 
 void MainForm::runFilter(bool running) {
+    // Kept so that a failed save can put the rows back instead of leaving an empty list.
+    std::vector<std::pair<std::string, bool>> shown;
+    for (int i = 0; i < ServiceNames->count(); ++i) shown.emplace_back(ServiceNames->item(i), ServiceNames->checked(i));
     ServiceNames->clear();
     state.ServiceSortTemp.clear();
     ServStart->setEnabled(!running);
@@ -36,7 +39,12 @@ void MainForm::runFilter(bool running) {
     }
     const std::string path = programFolder() + kLogsFolder + (running ? "Running services " : "Stoped services ") +
                              lastStamp() + ".logz";
-    writeFileAtomically(path, crLfLines(running ? state.ServiceRunningCB : state.ServiceRunningCBS));
+    try {
+        writeFileAtomically(path, crLfLines(running ? state.ServiceRunningCB : state.ServiceRunningCBS));
+    } catch (...) {
+        for (const auto& [name, checked] : shown) ServiceNames->add(name, checked);
+        throw;
+    }
     if (running) {
         logLine("Информация об активных сервисах сохранена в файл " + path);
         logLine("Произведена сортировка активных сервисов ");
@@ -53,17 +61,19 @@ void MainForm::SortTwAClick() { runFilter(true); }
 void MainForm::SortTwNAClick() { runFilter(false); }
 
 // Show-all reads the display names of the language in use, so a filtered list keeps its language.
+// All three files are read before anything is replaced: a missing file leaves every list as it was.
 void MainForm::SortTwDClick() {
     const std::string folder = programFolder();
     const std::string language = state.OptLangComboBox.text().empty() ? "rus.lng" : state.OptLangComboBox.text();
+    std::vector<std::string> names = readUnicodeList(folder + "ServicesRealNames-" + language + ".dat");
+    std::vector<std::string> systemNames = readAnsiList(folder + "ServicesSysNames.dat");
+    std::vector<std::string> hosts = readAnsiList(folder + "ServicesTMNames.dat");
     ServiceNames->clear();
-    for (const std::string& n : readUnicodeList(folder + "ServicesRealNames-" + language + ".dat")) ServiceNames->add(n);
+    for (const std::string& n : names) ServiceNames->add(n);
     logLine("Загружен список сервисов");
-    state.ServiceSysName.clear();
-    state.ServiceSysName.assign(readAnsiList(folder + "ServicesSysNames.dat"));
+    state.ServiceSysName.assign(std::move(systemNames));
     logLine("Загружен список системных имен сервисов");
-    state.ServiceTMName.clear();
-    state.ServiceTMName.assign(readAnsiList(folder + "ServicesTMNames.dat"));
+    state.ServiceTMName.assign(std::move(hosts));
     logLine("Загружен список имен сервисов,отображаемых в Task Manager");
     state.SortKind = "SortKind";
     ServStart->setEnabled(true);

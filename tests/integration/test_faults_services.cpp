@@ -1,0 +1,136 @@
+// Faults on the services page: each ends with a clear message and loses nothing.
+#include <doctest.h>
+
+#include <windows.h>
+
+#include "app/identity.h"
+#include "platform/files.h"
+#include "services/service_state.h"
+#include "tests/support/program_fixture.h"
+
+using namespace qlmr;
+using namespace qlmr::test;
+
+namespace {
+
+const char* kSettings = "[Program]\r\nVersionInfo=1.0\r\nShowLangForm=N\r\nLangName=rus.lng\r\nDefaultLang=-1\r\n";
+
+void prepareFolder() {
+    resetProgramFolder();
+    writeProgramFile("main.ini", kSettings);
+    createFolders(programFolder() + kRegistryFolder);
+    writeProgramFile("Baze\\Regz\\InitialAstState.reg", "Windows Registry Editor Version 5.00\r\n");
+}
+
+struct FileAway {
+    std::string name, bytes;
+    explicit FileAway(std::string n) : name(std::move(n)), bytes(readProgramFile(name)) {
+        DeleteFileA((programFolder() + name).c_str());
+    }
+    ~FileAway() { writeProgramFile(name, bytes); }
+};
+
+void removeFolder(const std::string& path) {
+    std::string from = path;
+    from.push_back('\0');
+    SHFILEOPSTRUCTA op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    SHFileOperationA(&op);
+}
+
+}  // namespace
+
+TEST_CASE("fault: the logs folder is missing while a filter file is written") {
+    prepareFolder();
+    ProgramFixture p;
+    p.create();
+    MainForm& f = *p.form;
+    f.ServCheckStateClick();
+    removeFolder(programFolder() + "Baze\\Logz");
+    tk::runHandler([&] { f.SortTwAClick(); });
+    CHECK(p.dialogs.last("error").find("Cannot create file \"" + programFolder() + "Baze\\Logz\\Running services ") == 0);
+    // The list still shows the whole catalogue and the mode is unchanged, so rows still map right.
+    CHECK(f.ServiceNames->count() == 91);
+    CHECK(f.state.SortKind == "SortKind");
+    f.ServiceNames->setItemIndex(36);
+    f.ServiceNamesClick();
+    CHECK(f.InfoName->text() == "lanmanserver");
+}
+
+TEST_CASE("fault: a list file is missing on show-all") {
+    prepareFolder();
+    ProgramFixture p;
+    p.create();
+    MainForm& f = *p.form;
+    {
+        FileAway away("ServicesTMNames.dat");
+        tk::runHandler([&] { f.SortTwDClick(); });
+    }
+    CHECK(p.dialogs.last("error").find("Cannot open file \"" + programFolder() + "ServicesTMNames.dat\".") == 0);
+    CHECK(f.state.ServiceSysName.count() == 91);
+    CHECK(f.state.ServiceTMName.count() == 91);
+    CHECK(f.ServiceNames->count() == 91);
+    f.ServiceNames->setItemIndex(11);
+    f.ServiceNamesClick();
+    CHECK(f.InfoTMCaption->text() == "spoolsv.exe");
+}
+
+TEST_CASE("fault: DefaultLang is not a number") {
+    prepareFolder();
+    writeProgramFile("main.ini", "[Program]\r\nVersionInfo=1.0\r\nLangName=rus.lng\r\nDefaultLang=first\r\n");
+    ProgramFixture p;
+    p.create();
+    CHECK(p.dialogs.last("error") == "'first' is not a valid integer value.");
+    // The window is usable: the catalogue is loaded and a selection works.
+    p.form->ServiceNames->setItemIndex(57);
+    p.form->ServiceNamesClick();
+    CHECK(p.form->InfoName->text() == "Messenger");
+    CHECK(p.form->state.ServiceNumber == "58.html");
+}
+
+TEST_CASE("fault: a registry value of the wrong type in the middle of the catalogue during a state check") {
+    prepareFolder();
+    HKEY key;
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Services\\Alerter", 0, nullptr, 0, KEY_ALL_ACCESS,
+                    nullptr, &key, nullptr);
+    RegSetValueExA(key, "Start", 0, REG_SZ, reinterpret_cast<const BYTE*>("3"), 2);
+    ProgramFixture p;
+    p.create();
+    tk::runHandler([&] { p.form->ServCheckStateClick(); });
+    RegCloseKey(key);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Services\\Alerter");
+    CHECK(p.dialogs.last("error") == "Invalid data type for 'Start'");
+    // What was found before the bad entry (row 29) stays; the labels keep their texts.
+    CHECK(p.form->state.ServiceRunningCB.size() + p.form->state.ServiceRunningCBS.size() == 29);
+    CHECK(p.form->StatAllLabel->text() == "Всего :");
+    // The next check, with the value mended, runs through.
+    tk::runHandler([&] { p.form->ServCheckStateClick(); });
+    CHECK(p.form->StatAllLabel->text() == "Всего: 91");
+}
+
+TEST_CASE("fault: a second click on start during the start's pauses") {
+    prepareFolder();
+    ProgramFixture p;
+    p.create();
+    MainForm& f = *p.form;
+    f.ServiceNames->setItemIndex(49);   // stisvc
+    f.ServiceNamesClick();
+    REQUIRE(f.InfoStatus->text() == kStateStopped);
+    // The second click waits in the queue and runs inside the first start's pause.
+    HWND button = static_cast<HWND>(f.ServStart->handle());
+    PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), LPARAM(button));
+    tk::runHandler([&] { f.ServStartClick(); });
+    CHECK(p.dialogs.count("error") == 1);
+    CHECK(p.dialogs.last("error").find("System Error.  Code: 1056.") == 0);
+    int started = 0;
+    for (const auto& t : logTexts(f)) started += t == "Служба " + f.state.ServiceNameCB.at(49) + " запущена";
+    CHECK(started == 1);
+    CHECK(f.StatAllLabel->text() == "Всего: 91");
+    CHECK(GetServiceState("", "StiSvc") == 4);
+    f.ServiceNames->setItemIndex(49);
+    f.ServiceNamesClick();
+    tk::runHandler([&] { f.ServStopClick(); });
+    for (int i = 0; i < 100 && GetServiceState("", "StiSvc") != 1; ++i) Sleep(20);
+}
