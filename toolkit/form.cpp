@@ -257,17 +257,21 @@ static HWND dialogTarget(HWND h) {
     return h;
 }
 
+static void dispatch(MSG& m) {
+    preview(m);
+    HWND top = dialogTarget(m.hwnd);
+    if (!top || !IsDialogMessageW(top, &m)) {
+        TranslateMessage(&m);
+        DispatchMessageW(&m);
+    }
+}
+
 int Application::run(Form& main) {
     main.isMain = true;
     if (!terminated_) main.showMaximized();
     MSG m;
     while (!terminated_ && GetMessageW(&m, nullptr, 0, 0)) {
-        preview(m);
-        HWND top = dialogTarget(m.hwnd);
-        if (!top || !IsDialogMessageW(top, &m)) {
-            TranslateMessage(&m);
-            DispatchMessageW(&m);
-        }
+        dispatch(m);
         detail::flushDirtyLists();
     }
     return 0;
@@ -280,12 +284,7 @@ void Application::processMessages() {
             terminated_ = true;
             break;
         }
-        preview(m);
-        HWND top = dialogTarget(m.hwnd);
-        if (!top || !IsDialogMessageW(top, &m)) {
-            TranslateMessage(&m);
-            DispatchMessageW(&m);
-        }
+        dispatch(m);
     }
     detail::flushDirtyLists();
 }

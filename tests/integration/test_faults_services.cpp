@@ -11,44 +11,14 @@
 using namespace qlmr;
 using namespace qlmr::test;
 
-namespace {
-
-const char* kSettings = "[Program]\r\nVersionInfo=1.0\r\nShowLangForm=N\r\nLangName=rus.lng\r\nDefaultLang=-1\r\n";
-
-void prepareFolder() {
-    resetProgramFolder();
-    writeProgramFile("main.ini", kSettings);
-    createFolders(programFolder() + kRegistryFolder);
-    writeProgramFile("Baze\\Regz\\InitialAstState.reg", "Windows Registry Editor Version 5.00\r\n");
-}
-
-struct FileAway {
-    std::string name, bytes;
-    explicit FileAway(std::string n) : name(std::move(n)), bytes(readProgramFile(name)) {
-        DeleteFileA((programFolder() + name).c_str());
-    }
-    ~FileAway() { writeProgramFile(name, bytes); }
-};
-
-void removeFolder(const std::string& path) {
-    std::string from = path;
-    from.push_back('\0');
-    SHFILEOPSTRUCTA op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-    SHFileOperationA(&op);
-}
-
-}  // namespace
 
 TEST_CASE("fault: the logs folder is missing while a filter file is written") {
-    prepareFolder();
+    prepareStartedFolder();
     ProgramFixture p;
     p.create();
     MainForm& f = *p.form;
     f.ServCheckStateClick();
-    removeFolder(programFolder() + "Baze\\Logz");
+    removeProgramFolderTree("Baze\\Logz");
     tk::runHandler([&] { f.SortTwAClick(); });
     CHECK(p.dialogs.last("error").find("Cannot create file \"" + programFolder() + "Baze\\Logz\\Running services ") == 0);
     // The list still shows the whole catalogue and the mode is unchanged, so rows still map right.
@@ -60,7 +30,7 @@ TEST_CASE("fault: the logs folder is missing while a filter file is written") {
 }
 
 TEST_CASE("fault: a list file is missing on show-all") {
-    prepareFolder();
+    prepareStartedFolder();
     ProgramFixture p;
     p.create();
     MainForm& f = *p.form;
@@ -78,7 +48,7 @@ TEST_CASE("fault: a list file is missing on show-all") {
 }
 
 TEST_CASE("fault: DefaultLang is not a number") {
-    prepareFolder();
+    prepareStartedFolder();
     writeProgramFile("main.ini", "[Program]\r\nVersionInfo=1.0\r\nLangName=rus.lng\r\nDefaultLang=first\r\n");
     ProgramFixture p;
     p.create();
@@ -91,7 +61,7 @@ TEST_CASE("fault: DefaultLang is not a number") {
 }
 
 TEST_CASE("fault: a registry value of the wrong type in the middle of the catalogue during a state check") {
-    prepareFolder();
+    prepareStartedFolder();
     HKEY key;
     RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Services\\Alerter", 0, nullptr, 0, KEY_ALL_ACCESS,
                     nullptr, &key, nullptr);
@@ -111,7 +81,7 @@ TEST_CASE("fault: a registry value of the wrong type in the middle of the catalo
 }
 
 TEST_CASE("fault: a second click on start during the start's pauses") {
-    prepareFolder();
+    prepareStartedFolder();
     ProgramFixture p;
     p.create();
     MainForm& f = *p.form;

@@ -19,16 +19,6 @@ namespace {
 constexpr int kStisvc = 49;   // catalogue row of "stisvc"
 constexpr int kSnmp = 45;     // "SMNP": not a service anywhere
 
-const char* kSettings = "[Program]\r\nVersionInfo=1.0\r\nShowLangForm=N\r\nLangName=rus.lng\r\nDefaultLang=-1\r\n";
-
-// A started program that is past its first run.
-void prepareFolder() {
-    resetProgramFolder();
-    writeProgramFile("main.ini", kSettings);
-    createFolders(programFolder() + kRegistryFolder);
-    writeProgramFile("Baze\\Regz\\InitialAstState.reg", "Windows Registry Editor Version 5.00\r\n");
-}
-
 void select(MainForm& f, int row) {
     f.ServiceNames->setItemIndex(row);
     f.ServiceNamesClick();
@@ -70,7 +60,7 @@ std::string msg(const char* key) { return ReadLangMessage("Msg", key, programFol
 }  // namespace
 
 TEST_CASE("a catalogue name that is not installed shows the error state with start and stop disabled") {
-    prepareFolder();
+    prepareStartedFolder();
     ProgramFixture p;
     p.create();
     select(*p.form, kSnmp);
@@ -88,7 +78,7 @@ TEST_CASE("a catalogue name that is not installed shows the error state with sta
 }
 
 TEST_CASE("a stopped service is started and stopped through the current-service flow") {
-    prepareFolder();
+    prepareStartedFolder();
     ensureStopped("StiSvc");
     ProgramFixture p;
     p.create();
@@ -126,7 +116,7 @@ TEST_CASE("a stopped service is started and stopped through the current-service 
 }
 
 TEST_CASE("start and stop before any selection show msg5 and msg6, whatever InfoName says") {
-    prepareFolder();
+    prepareStartedFolder();
     ProgramFixture p;
     p.create();
     p.form->InfoName->setText("Name");   // as a language file might
@@ -139,7 +129,7 @@ TEST_CASE("start and stop before any selection show msg5 and msg6, whatever Info
 }
 
 TEST_CASE("start types, wrong value types and missing display names from registry fixtures") {
-    prepareFolder();
+    prepareStartedFolder();
     ProgramFixture p;
     MainForm& f = *p.form;
     TestServiceKey key("QlmrTestSvc");
@@ -186,7 +176,7 @@ TEST_CASE("start types, wrong value types and missing display names from registr
 }
 
 TEST_CASE("the state check adds up over the whole catalogue and the filters map rows to entries") {
-    prepareFolder();
+    prepareStartedFolder();
     ProgramFixture p;
     p.create();
     MainForm& f = *p.form;
@@ -247,7 +237,7 @@ TEST_CASE("the state check adds up over the whole catalogue and the filters map 
 }
 
 TEST_CASE("the mark-all switch alternates its caption and the marks") {
-    prepareFolder();
+    prepareStartedFolder();
     ProgramFixture p;
     p.create();
     MainForm& f = *p.form;
@@ -261,7 +251,7 @@ TEST_CASE("the mark-all switch alternates its caption and the marks") {
 }
 
 TEST_CASE("the search box selects the row at its position and clears the selection on no match") {
-    prepareFolder();
+    prepareStartedFolder();
     ProgramFixture p;
     p.create();
     MainForm& f = *p.form;
@@ -274,7 +264,7 @@ TEST_CASE("the search box selects the row at its position and clears the selecti
 }
 
 TEST_CASE("the extra-functions panel opens and closes with its two log lines") {
-    prepareFolder();
+    prepareStartedFolder();
     ProgramFixture p;
     p.create();
     MainForm& f = *p.form;

@@ -15,15 +15,6 @@ namespace {
 const char* kSettings = "[Program]\r\nVersionInfo=2.0\r\nDateRelease=01.02.2008\r\nShowLangForm=N\r\n"
                         "LangName=rus.lng\r\nDefaultLang=-1\r\n";
 
-// Takes a file of the program folder away for one case and puts it back whatever happens.
-struct FileAway {
-    std::string name, bytes;
-    explicit FileAway(std::string n) : name(std::move(n)), bytes(readProgramFile(name)) {
-        DeleteFileA((programFolder() + name).c_str());
-    }
-    ~FileAway() { writeProgramFile(name, bytes); }
-};
-
 void notFirstRun() {
     createFolders(programFolder() + kRegistryFolder);
     writeProgramFile("Baze\\Regz\\InitialAstState.reg", "Windows Registry Editor Version 5.00\r\n");

@@ -20,6 +20,22 @@ void removeTree(const std::string& path) {
 
 }  // namespace
 
+void removeProgramFolderTree(const std::string& relative) { removeTree(programFolder() + relative); }
+
+void prepareStartedFolder() {
+    resetProgramFolder();
+    writeProgramFile("main.ini", "[Program]\r\nVersionInfo=1.0\r\nShowLangForm=N\r\nLangName=rus.lng\r\nDefaultLang=-1\r\n");
+    createFolders(programFolder() + "Baze\\Regz\\");
+    createFolders(programFolder() + "Baze\\Logz\\");
+    writeProgramFile("Baze\\Regz\\InitialAstState.reg", "Windows Registry Editor Version 5.00\r\n");
+}
+
+FileAway::FileAway(std::string relative) : name(std::move(relative)), bytes(readProgramFile(name)) {
+    DeleteFileA((programFolder() + name).c_str());
+}
+
+FileAway::~FileAway() { writeProgramFile(name, bytes); }
+
 void resetProgramFolder() {
     removeTree(programFolder() + "Baze");
     DeleteFileA((programFolder() + "ListOfComponents.ini").c_str());

@@ -18,8 +18,18 @@ void writeProgramFile(const std::string& relative, const std::string& bytes);
 std::string readProgramFile(const std::string& relative);
 bool programFileExists(const std::string& relative);
 // Lines of the activity log without their prefixes.
+void removeProgramFolderTree(const std::string& relative);
+// A program folder past its first run, with a main.ini that shows no chooser and names rus.lng.
+void prepareStartedFolder();
 std::vector<std::string> logTexts(const MainForm& form);
 bool logContains(const MainForm& form, const std::string& text);
+
+// Takes a file of the program folder away for one case and puts it back whatever happens.
+struct FileAway {
+    std::string name, bytes;
+    explicit FileAway(std::string relative);
+    ~FileAway();
+};
 
 struct ProgramFixture {
     ScriptedDialogs dialogs;

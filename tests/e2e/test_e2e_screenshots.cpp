@@ -1,0 +1,101 @@
+// Brings the real program into the states the documentation shows. Runs only when
+// scripts/screenshots.sh asks for it (QLMR_SCREENSHOT_DIR); each state is announced with a
+// "ready-<name>" file and held until the script answers with "done-<name>".
+#include <doctest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "tests/e2e/driver.h"
+
+using namespace e2e;
+
+namespace {
+
+const char* shotDir() { return std::getenv("QLMR_SCREENSHOT_DIR"); }
+
+void touch(const std::string& path) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    CloseHandle(h);
+}
+
+// Waits until the script has taken the picture.
+void capture(const std::string& name) {
+    std::string dir = shotDir();
+    for (char& c : dir)
+        if (c == '/') c = '\\';
+    pumpSleep(1500);
+    touch(dir + "\\ready-" + name);
+    for (int i = 0; i < 600 && GetFileAttributesA((dir + "\\done-" + name).c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
+        pumpSleep(50);
+}
+
+void showPage(Program& p, int index) {
+    HWND tabs = p.control("MainPageControl");
+    for (int i = 0; i < 6; ++i) PostMessageW(tabs, WM_KEYDOWN, VK_LEFT, 0);
+    for (int i = 0; i < index; ++i) PostMessageW(tabs, WM_KEYDOWN, VK_RIGHT, 0);
+    pumpSleep(300);
+}
+
+const char* kSettings = "[Program]\r\nVersionInfo=1.0\r\nDateRelease=08.12.2026\r\nShowLangForm=N\r\n"
+                        "LangName=rus.lng\r\nDefaultLang=-1\r\n";
+
+}  // namespace
+
+TEST_CASE("documentation pictures" * doctest::skip(shotDir() == nullptr)) {
+    Program p("shots");
+    p.writeFile("main.ini", kSettings);
+    p.markNotFirstRun();
+    p.start();
+    HWND main = p.mainWindow();
+    REQUIRE(main);
+    capture("main-window");
+
+    // Services page after a state check, a running service in the panel.
+    p.clickNamed("ServCheckState");
+    pumpSleep(2000);
+    HWND list = p.control("ServiceNames");
+    PostMessageW(list, WM_KEYDOWN, VK_HOME, 0);
+    for (int i = 0; i < 11; ++i) PostMessageW(list, WM_KEYDOWN, VK_DOWN, 0);   // row 11: the print spooler
+    pumpSleep(800);
+    capture("services-page");
+
+    showPage(p, 1);
+    HWND preset = p.control("Internetcf");
+    p.click(preset);
+    PostMessageW(preset, BM_SETCHECK, BST_CHECKED, 0);
+    capture("configurations-page");
+
+    showPage(p, 2);
+    p.clickNamed("BackupSearch");
+    capture("backups-page");
+
+    showPage(p, 3);
+    capture("log-page");
+
+    showPage(p, 4);
+    p.clickNamed("EnumProcTntbtn");
+    capture("processes-page");
+
+    PostMessageW(p.control("TopImage"), WM_COMMAND, 0, 0);
+    HWND image = p.control("TopImage");
+    PostMessageW(GetParent(image), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(image), STN_CLICKED), LPARAM(image));
+    if (p.findTopLevel("TAboutForm", 3000)) capture("about-window");
+
+    // The main window in English, through the language selector of the extra-functions panel.
+    showPage(p, 0);
+    p.clickNamed("TweackStart");
+    HWND selector = p.control("OpLangRNComboBox");
+    int count = int(SendMessageW(selector, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t item[128] = {};
+        if (SendMessageW(selector, CB_GETLBTEXTLEN, i, 0) < 127) SendMessageW(selector, CB_GETLBTEXT, i, LPARAM(item));
+        if (narrowText(item) == "English") {
+            SendMessageW(selector, CB_SETCURSEL, i, 0);
+            PostMessageW(GetParent(selector), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(selector), CBN_SELCHANGE),
+                         LPARAM(selector));
+        }
+    }
+    pumpSleep(1000);
+    capture("main-window-english");
+}
