@@ -157,7 +157,11 @@ std::string Control::text() const {
     return narrow(buf);
 }
 
-void Control::setText(const std::string& text) { SetWindowTextW(static_cast<HWND>(handle_), widen(text).c_str()); }
+// An unchanged text is not set again: a visible control would repaint for nothing.
+void Control::setText(const std::string& text) {
+    if (text == Control::text()) return;
+    SetWindowTextW(static_cast<HWND>(handle_), widen(text).c_str());
+}
 bool Control::enabled() const { return IsWindowEnabled(static_cast<HWND>(handle_)); }
 void Control::setEnabled(bool on) { EnableWindow(static_cast<HWND>(handle_), on); }
 bool Control::visible() const { return GetWindowLongW(static_cast<HWND>(handle_), GWL_STYLE) & WS_VISIBLE; }

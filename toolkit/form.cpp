@@ -69,12 +69,6 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
         if (form && form->onResize) runHandler(form->onResize);
         return 0;
-    case WM_SHOWWINDOW:
-        if (wp && form && form->onShow) {
-            auto handler = form->onShow;
-            PostMessageW(hwnd, WM_APP + 1, 0, 0);   // after the window is on screen
-        }
-        break;
     case WM_APP + 1:
         if (form && form->onShow) runHandler(form->onShow);
         return 0;
@@ -133,11 +127,18 @@ Component* Form::find(const std::string& name) const {
     return nullptr;
 }
 
+// The show handler runs once the window is on screen, each time it becomes visible.
+static void showWith(HWND h, int command) {
+    bool wasVisible = IsWindowVisible(h);
+    ShowWindow(h, command);
+    if (!wasVisible) PostMessageW(h, WM_APP + 1, 0, 0);
+}
+
 void Form::show() {
-    ShowWindow(static_cast<HWND>(handle_), SW_SHOW);
+    showWith(static_cast<HWND>(handle_), SW_SHOW);
     SetForegroundWindow(static_cast<HWND>(handle_));
 }
-void Form::showMaximized() { ShowWindow(static_cast<HWND>(handle_), SW_SHOWMAXIMIZED); }
+void Form::showMaximized() { showWith(static_cast<HWND>(handle_), SW_SHOWMAXIMIZED); }
 void Form::hide() {
     ShowWindow(static_cast<HWND>(handle_), SW_HIDE);
     modalRunning = false;

@@ -32,8 +32,8 @@ void prepareConfigFolder(bool pastFirstRun) {
     resetProgramFolder();
     writeProgramFile("main.ini", std::string("[Program]\r\nVersionInfo=1.0\r\nShowLangForm=N\r\nLangName=") +
                                      kTestLanguage + "\r\nDefaultLang=-1\r\n");
-    writeProgramFile(std::string(kLangFolder) + kTestLanguage, utf8ToAnsi(kMessages));
     createFolders(registryFolderPath());
+    writeProgramFile(std::string(kLangFolder) + kTestLanguage, utf8ToAnsi(kMessages));
     if (pastFirstRun) writeProgramFile("Baze\\Regz\\InitialAstState.reg", "Windows Registry Editor Version 5.00\r\n");
 }
 

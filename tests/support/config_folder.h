@@ -7,7 +7,9 @@
 
 namespace qlmr::test {
 
-constexpr const char* kTestLanguage = "qlmr-config-test.lng";
+// Named from Langz\ but kept in Baze\, which every test clears: the language lists of the
+// program folder stay as shipped.
+constexpr const char* kTestLanguage = "..\\Baze\\qlmr-config-test.lng";
 
 // Clears Baze\, writes main.ini and the language file, creates the registry folder; with
 // pastFirstRun, also leaves an InitialAstState.reg so that start-up asks nothing.

@@ -1,0 +1,99 @@
+// The about window: picture, credits, version and the five buttons.
+#include "about/about_form.h"
+
+#include "about/help_system.h"
+#include "app/environment.h"
+#include "app/identity.h"
+#include "platform/choosers.h"
+#include "platform/files.h"
+#include "platform/jpeg.h"
+#include "platform/profile.h"
+
+namespace qlmr {
+namespace {
+
+using tk::Rect;
+
+constexpr unsigned long kCaptionStyle = 0x00C00000;   // WS_CAPTION: a single border
+constexpr unsigned long kSystemMenu = 0x00080000;     // WS_SYSMENU
+constexpr unsigned long kMinimizeBox = 0x00020000;    // WS_MINIMIZEBOX
+constexpr unsigned long kMaximizeBox = 0x00010000;    // WS_MAXIMIZEBOX
+constexpr unsigned long kBlue = 0x00FF0000;           // 0x00BBGGRR
+
+constexpr const char* kMakerMail = "palewick@mail.ru";
+constexpr const char* kMakerHomePage = "http://palewick.ucoz.net/index/0-5";
+
+std::string creditsText() {
+    const std::string stars(62, '*');
+    return "Quillmere\r\nКвиллмир\r\n" + stars + "\r\nПрограмма: Palewick Workshop\r\nИдея и поддержка: Tovenar studio\r\n" +
+           stars;
+}
+
+// Opens a page of about.chm, then makes the program's help file services.chm again, now with its
+// full path, so that the next service help opens the service page.
+void showAboutPage(const std::string& topic) {
+    auto& helpFile = tk::Application::instance().helpFile;
+    struct RestoreServicesHelp {
+        std::string& file;
+        ~RestoreServicesHelp() { file = programFolder() + "services.chm"; }
+    } restore{helpFile};
+    helpFile = programFolder() + "about.chm";
+    showHelpTopic(topic);
+}
+
+}  // namespace
+
+AboutForm::AboutForm()
+    : tk::Form("TAboutForm", "AboutForm", {0, 0, 335, 477}, kCaptionStyle | kSystemMenu | kMinimizeBox | kMaximizeBox) {
+    setCaption("About");
+    AboutImage = make<tk::Image>("AboutImage", this, Rect{10, 8, 315, 234});
+    AboutImage->setBitmap(loadJpegFile(programFolder() + "about.jpg"));
+    AboutLabel = make<tk::Label>("AboutLabel", this, creditsText(), Rect{10, 248, 315, 86});
+    AboutLabel->setBold(true);
+    AboutLabel->setTextColor(kBlue);
+    AboutLabel->setColor(systemColor(SystemColor::InactiveBorder));
+    VersionLabel = make<tk::Label>("VersionLabel", this, "Version:", Rect{10, 340, 315, 18});
+    VersionLabel->setBold(true);
+    VersionLabel->setTextColor(kBlue);
+
+    const int left = 15, right = 175, width = 145, height = 30;
+    MailButton = make<tk::Button>("MailButton", this, "Отправить письмо ", Rect{left, 364, width, height});
+    CloseAboutButton = make<tk::Button>("CloseAboutButton", this, "Закрыть Форму", Rect{right, 364, width, height});
+    AllAboutButton = make<tk::Button>("AllAboutButton", this, "Подробнее", Rect{left, 398, width, height});
+    VersionsButton = make<tk::Button>("VersionsButton", this, "История Версий", Rect{right, 398, width, height});
+    WebSite = make<tk::Button>("WebSite", this, "Домашняя страница", Rect{left, 432, right + width - left, height});
+
+    MailButton->onClick = [this] { MailButtonClick(); };
+    CloseAboutButton->onClick = [this] { CloseAboutButtonClick(); };
+    AllAboutButton->onClick = [this] { AllAboutButtonClick(); };
+    VersionsButton->onClick = [this] { VersionsButtonClick(); };
+    WebSite->onClick = [this] { WebSiteClick(); };
+
+    tk::runHandler([this] { FormCreate(); });
+    centre();
+}
+
+void AboutForm::FormCreate() {
+    const std::string settings = programFolder() + kSettingsFile;
+    const std::string version = readProfileString(settings, "Program", "VersionInfo", "No Data");
+    const std::string released = readProfileString(settings, "Program", "DateRelease", "No Data");
+    VersionLabel->setText(VersionLabel->text() + " " + version + " Released on :" + released);
+    setStyleBits(kMinimizeBox | kMaximizeBox);
+}
+
+void AboutForm::MailButtonClick() {
+    env().shell->execute(nullptr, "", std::string("mailto:") + kMakerMail + "?subject=Quillmere", "", "",
+                         ShowCommand::Normal);
+}
+
+void AboutForm::CloseAboutButtonClick() { hide(); }
+
+void AboutForm::AllAboutButtonClick() { showAboutPage("about"); }
+
+void AboutForm::VersionsButtonClick() { showAboutPage("history"); }
+
+void AboutForm::WebSiteClick() {
+    env().shell->execute(handle(), "open", kMakerHomePage, "", "", ShowCommand::Normal);
+}
+
+}  // namespace qlmr

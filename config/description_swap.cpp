@@ -1,0 +1,31 @@
+// Swapping the services' display names and descriptions for the shipped ones, and back.
+#include "app/identity.h"
+#include "app/main_form.h"
+#include "lang/lang_messages.h"
+#include "lang/message_format.h"
+#include "platform/files.h"
+#include "registry/regedit.h"
+
+namespace qlmr {
+
+void MainForm::ChangeDescriptionButtonClick() {
+    const std::string path = programFolder() + kConfigFolder + "RusDescription.reg";
+    ReadDescriptionClick();
+    showInfo(formatMessage(message("msg2"), path));
+    importRegistryFile(handle(), path);
+    logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
+            "\"Вернуть описание сервисов\"");
+    logLine("Был использован файл: " + path);
+    ChangeDescriptionBackButton->setEnabled(true);
+}
+
+void MainForm::ChangeDescriptionBackButtonClick() {
+    const std::string path = programFolder() + kRegistryFolder + "InitialDescription.reg";
+    showInfo(formatMessage(message("msg2"), path));
+    importRegistryFile(handle(), path);
+    logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
+            "\"Сменить описание сервисов\"");
+    logLine("Был использован файл: " + path);
+}
+
+}  // namespace qlmr

@@ -1,0 +1,83 @@
+// The configurations page: choosing a preset, its full description, apply and undo.
+#include "about/help_system.h"
+#include "app/identity.h"
+#include "app/main_form.h"
+#include "lang/ini.h"
+#include "lang/lang_messages.h"
+#include "lang/message_format.h"
+#include "platform/files.h"
+#include "platform/text_codec.h"
+#include "registry/regedit.h"
+
+namespace qlmr {
+namespace {
+
+constexpr const char* kNoPreset = "ConfigKind";
+constexpr const char* kPresetsDescriptionFile = "dravel.twk";
+
+// The presets description file; a missing file reads as empty.
+IniText readPresetDescriptions() {
+    const std::string path = programFolder() + kConfigFolder + kPresetsDescriptionFile;
+    if (!fileExists(path)) return IniText();
+    return IniText(ansiToUtf8(readFileBytes(path)));
+}
+
+void logImport(MainForm& form, const std::string& firstLine, const std::string& file) {
+    form.logLine(firstLine);
+    form.logLine(std::string("Ветка: ") + kServicesBranch);
+    form.logLine("Был использован файл: " + file);
+}
+
+}  // namespace
+
+void MainForm::choosePreset(const std::string& kind) {
+    const IniText descriptions = readPresetDescriptions();
+    if (state.ConfigKind != kind) {
+        state.ConfigKind = kind;
+        ConfigKindChange();
+    }
+    DescriptionMemo->setText(descriptions.read(kind, "Info", "No Data"));
+}
+
+void MainForm::TweackedcfClick() { choosePreset("tweaked.html"); }
+void MainForm::InternetcfClick() { choosePreset("internet.html"); }
+void MainForm::GamingcfClick() { choosePreset("gaming.html"); }
+void MainForm::CommoncfClick() { choosePreset("common.html"); }
+
+void MainForm::ConfigKindChange() { state.ConfigRegFileName = state.ConfigKind + ".reg"; }
+
+void MainForm::DescrFullLabelClick() {
+    if (state.ConfigKind == kNoPreset) {
+        showInfo(message("msg8"));
+        return;
+    }
+    showHelpTopic(state.ConfigKind);
+}
+
+void MainForm::ConfigApplyvClick() {
+    if (state.ConfigKind == kNoPreset) {
+        showInfo(message("msg8"));
+        return;
+    }
+    const std::string fileName = state.ConfigRegFileName;
+    if (!askQuestion(formatMessage(message("msg13"), fileName))) return;
+    ConfigApplyUndo->setEnabled(true);
+    RegReadButtonClick();
+    ReadDescriptionClick();
+    showInfo(formatMessage(message("msg9"), fileName));
+    importRegistryFile(handle(), programFolder() + kConfigFolder + fileName);
+    logImport(*this, "Конфигурация скопирована в реестр", fileName);
+    showInfo(message("msg10"));
+}
+
+void MainForm::ConfigApplyUndoClick() {
+    const std::string path = toShortPath(programFolder() + kRegistryFolder + "InitialAstState.reg");
+    if (!askQuestion(formatMessage(message("msg15"), state.ConfigRegFileName))) return;
+    showInfo(formatMessage(message("msg9"), path));
+    importRegistryFile(handle(), path);
+    logImport(*this, "Восстановлено первоначальное состояние сервисов", path);
+    showInfo(message("msg10"));
+    ConfigApplyUndo->setEnabled(false);
+}
+
+}  // namespace qlmr

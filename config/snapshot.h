@@ -1,0 +1,25 @@
+#pragma once
+// Snapshots of what the catalogue's service keys hold, as registry files the editor imports back.
+#include <string>
+#include <vector>
+
+#include "platform/registry_access.h"
+
+namespace qlmr {
+
+enum class SnapshotKind {
+    StartTypes,     // "Start" of every key that has one
+    Descriptions,   // "Description" and "DisplayName" of every key that has a description
+};
+
+// The lines of a snapshot, header included. systemNames and displayNames are the catalogue's
+// index-aligned lists; a missing display name is empty. Keys are opened, never created: a
+// service that is not installed yields no group. Read errors of a value propagate.
+std::vector<std::string> snapshotLines(const std::vector<std::string>& systemNames,
+                                       const std::vector<std::string>& displayNames, Registry& registry,
+                                       SnapshotKind kind);
+
+// The file: the lines in the ANSI code page, each ended by CR LF.
+std::string snapshotBytes(const std::vector<std::string>& lines);
+
+}  // namespace qlmr

@@ -1,0 +1,24 @@
+#pragma once
+// What a language file says about one control, looked up by its component name alone.
+#include <optional>
+#include <string>
+
+#include "lang/ini.h"
+
+namespace qlmr {
+
+// The one section that serves the controls of every window, named after the main window.
+constexpr const char* kControlSection = "MainForm";
+// The reader's default; a value equal to it counts as absent.
+constexpr const char* kNoEntry = "No Comments";
+
+struct ControlEntry {
+    std::string text;   // caption or text, as the file holds it (ANSI)
+    std::string hint;   // from name + "Hnt"; "No Comments" when that key is missing
+};
+
+// Nothing when the name key is missing (or reads "No Comments"): the control then keeps both
+// its text and its tooltip, whatever name + "Hnt" says.
+std::optional<ControlEntry> controlEntry(const IniText& file, const std::string& name);
+
+}  // namespace qlmr

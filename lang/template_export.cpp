@@ -1,0 +1,73 @@
+// The translation template ListOfComponents.ini and the message test, both for translators.
+#include "app/identity.h"
+#include "app/main_form.h"
+#include "lang/component_text.h"
+#include "lang/language_choice.h"
+#include "lang/lang_messages.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/profile.h"
+#include "platform/secure_wipe.h"
+#include "toolkit/form.h"
+#include "toolkit/widgets.h"
+
+namespace qlmr {
+namespace {
+
+constexpr const char* kTemplateFile = "ListOfComponents.ini";
+constexpr const char* kHintSection = "HINTS";
+
+using KindTest = bool (*)(const tk::Component*);
+
+struct TemplateKind {
+    KindTest isKind;
+    const char* section;
+};
+
+// Tested in this order; a component is listed under the first kind it matches.
+constexpr TemplateKind kTemplateKinds[] = {
+    {tk::isLabelKind, "Labels"},           {tk::isButtonKind, "Buttons"},
+    {tk::isTabSheetKind, "Sheets"},        {tk::isCheckBoxKind, "CheckBoxies"},
+    {tk::isComboBoxKind, "ComboBoxies"},   {tk::isGroupBoxKind, "GroupBoxies"},
+    {tk::isRadioButtonKind, "RadioButtons"}, {tk::isMenuItemKind, "MenuItems"},
+    {tk::isEditKind, "Edits"},
+};
+
+void writeHint(const std::string& path, const tk::Component& c) {
+    writeProfileString(path, kHintSection, c.name() + "Hnt", c.hint());
+}
+
+// List boxes give only their tooltip; memos and the other kinds nothing.
+void listComponent(const std::string& path, const tk::Component& c) {
+    if (tk::isListBoxKind(&c)) {
+        writeHint(path, c);
+        return;
+    }
+    for (const TemplateKind& kind : kTemplateKinds) {
+        if (!kind.isKind(&c)) continue;
+        writeProfileString(path, kind.section, c.name(), componentText(c));
+        writeHint(path, c);
+        return;
+    }
+}
+
+}  // namespace
+
+// An old template is wiped first, so entries of an earlier run never survive.
+void MainForm::BuildListOfCompsClick() {
+    const std::string path = programFolder() + kTemplateFile;
+    if (fileExists(path)) secureWipe(path);
+    writeProfileString(path, name(), "Creation Date", shortDateToday());
+    for (const tk::Form* form : tk::Application::instance().forms) {
+        const auto& components = form->components();
+        for (auto it = components.rbegin(); it != components.rend(); ++it)
+            if (!(*it)->name().empty()) listComponent(path, **it);
+    }
+}
+
+// Shows msg13 of the Russian file as it stands, "%s" included.
+void MainForm::TestmseButtonClick() {
+    showInfo(ReadLangMessage("Msg", "msg13", programFolder() + kLangFolder + kRussianLanguageFile));
+}
+
+}  // namespace qlmr

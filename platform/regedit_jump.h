@@ -1,0 +1,12 @@
+#pragma once
+// Brings the registry editor up at a key by typing the key's path into its tree, as a user would.
+#include <string>
+
+namespace qlmr {
+
+// Starts the editor when none is open (waiting at most 200 ms for it), collapses its tree to the
+// root and walks down the path: a right arrow for every backslash, the other characters typed.
+// Blocks for about half a second per backslash plus one second; reports nothing.
+void jumpToRegistryKey(const std::string& keyPath);
+
+}  // namespace qlmr

@@ -1,0 +1,244 @@
+// The configurations page and the first run, with the real registry editor of the test prefix.
+#include <doctest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+#include "app/identity.h"
+#include "app/last_stamp.h"
+#include "platform/errors.h"
+#include "toolkit/dialogs.h"
+#include "platform/files.h"
+#include "platform/text_codec.h"
+#include "tests/support/config_folder.h"
+#include "tests/support/program_fixture.h"
+#include "tests/support/registry_fixture.h"
+
+using namespace qlmr;
+using namespace qlmr::test;
+
+namespace {
+
+std::vector<std::string> catalogueNames() {
+    ProgramFixture p;
+    return p.form->state.ServiceSysName.items();
+}
+
+std::map<std::string, std::optional<unsigned long>> startTypes(const std::vector<std::string>& names) {
+    std::map<std::string, std::optional<unsigned long>> out;
+    for (const std::string& n : names)
+        if (serviceKeyExists(n)) out[n] = serviceDword(n, "Start");
+    return out;
+}
+
+// The editor writes the export as it goes: done once it is there and has stopped growing.
+bool waitForExport(const std::string& path) {
+    if (!waitUntil([&] { return fileExists(path); })) return false;
+    size_t last = 0;
+    return waitUntil([&] {
+        const size_t now = readFileBytes(path).size();
+        const bool settled = now > 0 && now == last;
+        last = now;
+        Sleep(100);
+        return settled;
+    });
+}
+
+std::string presetDescription(const char* kind) {
+    const std::string ini = ansiToUtf8(readProgramFile("Configz\\dravel.twk"));
+    const std::string head = std::string("[") + kind + "]\r\nInfo=";
+    const size_t at = ini.find(head);
+    if (at == std::string::npos) return {};
+    const size_t from = at + head.size();
+    return ini.substr(from, ini.find("\r\n", from) - from);
+}
+
+// The shell as it fails: ShellExecute's result 2 with the reason in the last error.
+struct FailingShell : Shell {
+    long execute(void*, const std::string&, const std::string&, const std::string&, const std::string&,
+                 ShowCommand) override {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return 2;
+    }
+    bool moveToRecycleBin(const std::string&) override { return false; }
+};
+
+}  // namespace
+
+TEST_CASE("choosing a preset shows its description and names its registry file") {
+    prepareConfigFolder(true);
+    ProgramFixture p;
+    MainForm& f = *p.form;
+    CHECK(f.state.ConfigKind == "ConfigKind");
+    CHECK(f.DescriptionMemo->text() == "Выберите одну из доступных конфигураций");
+    struct Case { void (MainForm::*click)(); const char* kind; };
+    for (Case c : {Case{&MainForm::TweackedcfClick, "tweaked.html"}, Case{&MainForm::InternetcfClick, "internet.html"},
+                   Case{&MainForm::GamingcfClick, "gaming.html"}, Case{&MainForm::CommoncfClick, "common.html"}}) {
+        CAPTURE(c.kind);
+        (f.*c.click)();
+        CHECK(f.state.ConfigKind == c.kind);
+        CHECK(f.state.ConfigRegFileName == std::string(c.kind) + ".reg");
+        CHECK(f.DescriptionMemo->text() == presetDescription(c.kind));
+        CHECK(programFileExists(std::string("Configz\\") + c.kind + ".reg"));
+    }
+    CHECK(f.DescriptionMemo->text().rfind("Безопасная конфигурация", 0) == 0);
+}
+
+TEST_CASE("a missing presets description reads as No Data") {
+    prepareConfigFolder(true);
+    const std::string twk = readProgramFile("Configz\\dravel.twk");
+    DeleteFileA((programFolder() + "Configz\\dravel.twk").c_str());
+    ProgramFixture p;
+    p.form->GamingcfClick();
+    writeProgramFile("Configz\\dravel.twk", twk);
+    CHECK(p.form->DescriptionMemo->text() == "No Data");
+    CHECK(p.form->state.ConfigRegFileName == "gaming.html.reg");
+}
+
+TEST_CASE("apply before a choice, or a No to the question, changes nothing") {
+    prepareConfigFolder(true);
+    ProgramFixture p;
+    useTestLanguage(*p.form);
+    SUBCASE("no preset chosen") {
+        p.form->ConfigApplyvClick();
+        p.form->DescrFullLabelClick();
+        CHECK(p.dialogs.count("info") == 2);
+        CHECK(p.dialogs.last("info") == testMessage("msg8"));
+        CHECK(p.dialogs.count("question") == 0);
+    }
+    SUBCASE("answered No") {
+        p.form->GamingcfClick();
+        p.dialogs.answers.push_back(tk::Answer::No);
+        p.form->ConfigApplyvClick();
+        CHECK(p.dialogs.last("question") == testMessage("msg13", "gaming.html.reg"));
+        CHECK(p.dialogs.shown.back().caption == kWindowTitle);
+    }
+    CHECK(p.shell.calls.empty());
+    CHECK_FALSE(p.form->ConfigApplyUndo->enabled());
+    CHECK_FALSE(fileExists(registryFolderPath() + "CurrentAstState.reg"));
+    CHECK(logTexts(*p.form).empty());
+}
+
+TEST_CASE("an editor that cannot be started: the system error, the undo button stays enabled") {
+    prepareConfigFolder(true);
+    ProgramFixture p;
+    useTestLanguage(*p.form);
+    p.form->state.ServiceSysName.assign({});
+    FailingShell failing;
+    env().shell = &failing;
+    p.form->InternetcfClick();
+    tk::runHandler([&] { p.form->ConfigApplyvClick(); });
+    env().shell = &p.shell;
+    CHECK(p.dialogs.last("error") == tk::errorBoxText(OsError(ERROR_FILE_NOT_FOUND).what()));
+    CHECK(p.dialogs.last("error").rfind("System Error.  Code: 2.\r\n", 0) == 0);
+    CHECK(p.form->ConfigApplyUndo->enabled());
+    CHECK(fileExists(registryFolderPath() + "CurrentAstState.reg"));
+    CHECK(fileExists(registryFolderPath() + "InitialDescription.reg"));
+    CHECK_FALSE(logContains(*p.form, "Конфигурация скопирована в реестр"));
+}
+
+TEST_CASE("first run answered Yes, a preset applied and undone: the first-run start types come back") {
+    const std::vector<std::string> names = catalogueNames();
+    ServiceKeysGuard guard(names);
+    prepareConfigFolder(false);
+    ProgramFixture p(true);
+    p.create();
+    MainForm& f = *p.form;
+    REQUIRE(p.dialogs.count("firstrun") == 1);
+    CHECK(p.dialogs.shown.front().text == testMessage("msg14"));
+    CHECK(p.dialogs.count("error") == 0);
+
+    // The backup, named after the stamp of start-up's own lines before it, and both snapshots.
+    const auto lines = f.LogBox->lines();
+    const auto folders = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
+        return l.find("] Резервные копии: ") != std::string::npos;
+    });
+    REQUIRE(folders != lines.end());
+    const std::string backup = "Backup of " + folders->substr(1, 19) + ".reg";
+    CHECK(p.dialogs.last("info") == testMessage("msg3", backup));
+    CHECK(p.shell.calls.front().parameters ==
+          "/e \"" + registryFolderPath() + backup + "\" \"HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\"");
+    REQUIRE(waitForExport(registryFolderPath() + backup));
+    CHECK(readFileBytes(registryFolderPath() + backup).rfind("\xFF\xFE", 0) == 0);
+    CHECK(fileExists(registryFolderPath() + "InitialAstState.reg"));
+    CHECK(fileExists(registryFolderPath() + "InitialDescription.reg"));
+    CHECK(f.state.InitialEdit == "Yes");
+    CHECK(logContains(f, "Скопированна в файл: " + backup));
+    const auto firstRun = startTypes(names);
+    REQUIRE(firstRun.at("wuauserv") != 2ul);   // the lean preset starts updates automatically
+
+    f.TweackedcfClick();
+    f.ConfigApplyvClick();
+    CHECK(p.dialogs.last("question") == testMessage("msg13", "tweaked.html.reg"));
+    CHECK(f.ConfigApplyUndo->enabled());
+    CHECK(p.shell.calls.back().parameters == toShortPath(programFolder() + "Configz\\tweaked.html.reg"));
+    REQUIRE(waitUntil([] { return serviceDword("wuauserv", "Start") == 2ul; }));
+    CHECK(serviceDword("lanmanserver", "Start") == 4ul);
+    CHECK(fileExists(registryFolderPath() + "CurrentAstState.reg"));
+    const auto log = logTexts(f);
+    CHECK(log[log.size() - 3] == "Конфигурация скопирована в реестр");
+    CHECK(log[log.size() - 2] == "Ветка: HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services");
+    CHECK(log.back() == "Был использован файл: tweaked.html.reg");
+    CHECK(p.dialogs.last("info") == testMessage("msg10"));
+
+    f.ConfigApplyUndoClick();
+    const std::string initial = toShortPath(registryFolderPath() + "InitialAstState.reg");
+    CHECK(p.dialogs.last("question") == testMessage("msg15", "tweaked.html.reg"));
+    CHECK(waitUntil([&] { return serviceDword("wuauserv", "Start") == firstRun.at("wuauserv"); }));
+    for (const auto& entry : firstRun) {   // keys the preset made stay as it left them
+        CAPTURE(entry.first);
+        CHECK(serviceDword(entry.first, "Start") == entry.second);
+    }
+    CHECK(logTexts(f).back() == "Был использован файл: " + initial);
+    CHECK_FALSE(f.ConfigApplyUndo->enabled());
+}
+
+TEST_CASE("first run answered No leaves nothing and asks again at the next start") {
+    prepareConfigFolder(false);
+    for (int run = 0; run < 2; ++run) {
+        ProgramFixture p;
+        p.dialogs.answers.push_back(tk::Answer::No);
+        p.create();
+        CHECK(p.dialogs.count("firstrun") == 1);
+        CHECK(p.shell.calls.empty());
+        CHECK(listFiles(registryFolderPath(), "*.reg").empty());
+    }
+}
+
+TEST_CASE("descriptions swapped in and back are the original ones") {
+    const std::vector<std::string> names = catalogueNames();
+    ServiceKeysGuard guard(names);
+    prepareConfigFolder(true);
+    std::map<std::string, std::pair<std::string, std::string>> before;   // described keys only
+    for (const std::string& n : names)
+        if (auto d = serviceAnsiString(n, "Description")) before[n] = {*d, serviceAnsiString(n, "DisplayName").value_or("")};
+    REQUIRE(before.count("Spooler") == 1);
+
+    ProgramFixture p(true);
+    useTestLanguage(*p.form);
+    MainForm& f = *p.form;
+    CHECK_FALSE(f.ChangeDescriptionBackButton->enabled());
+    f.ChangeDescriptionButtonClick();
+    const std::string shipped = programFolder() + "Configz\\RusDescription.reg";
+    CHECK(p.dialogs.last("info") == testMessage("msg2", shipped));
+    CHECK(f.ChangeDescriptionBackButton->enabled());
+    CHECK(fileExists(registryFolderPath() + "InitialDescription.reg"));
+    REQUIRE(waitUntil(
+        [] { return serviceAnsiString("Spooler", "DisplayName") == utf8ToAnsi("Диспетчер очереди печати"); }));
+    CHECK(serviceAnsiString("Spooler", "Description") == utf8ToAnsi("Загружает в память файлы для последующей печати."));
+
+    f.ChangeDescriptionBackButtonClick();
+    CHECK(waitUntil([&] { return serviceAnsiString("Spooler", "DisplayName") == before["Spooler"].second; }));
+    for (const auto& [name, texts] : before) {
+        CAPTURE(name);
+        CHECK(serviceAnsiString(name, "Description") == texts.first);
+        CHECK(serviceAnsiString(name, "DisplayName") == texts.second);
+    }
+    CHECK(f.ChangeDescriptionBackButton->enabled());
+    const auto log = logTexts(f);
+    CHECK(log[log.size() - 2] == "Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
+                                 "\"Сменить описание сервисов\"");
+}

@@ -1,0 +1,225 @@
+// The tray icon and its menu, the title-bar commands, focus entry into the pages, the services
+// console and the colour and font of the three lists.
+#include <doctest.h>
+
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "platform/choosers.h"
+#include "tests/support/program_fixture.h"
+#include "toolkit/form.h"
+
+using namespace qlmr;
+using namespace qlmr::test;
+
+namespace {
+
+constexpr UINT kHideToTray = 0x0130, kRollUp = 0x0110, kStayOnTop = 0x0120;
+
+HWND hwnd(const tk::Control& c) { return static_cast<HWND>(c.handle()); }
+
+// Lets posted messages (focus moves, the show handler) run.
+void settle() { tk::Application::instance().processMessages(); }
+
+struct ScriptedChoosers : Choosers {
+    ScriptedChoosers() { setChoosers(this); }
+    ~ScriptedChoosers() override { setChoosers(nullptr); }
+    bool confirm = true;
+    unsigned long color = 0x00336699;
+    FontChoice font;
+    unsigned long offeredColor = 0;
+    FontChoice offeredFont;
+    bool chooseColor(void*, unsigned long& c) override {
+        offeredColor = c;
+        if (confirm) c = color;
+        return confirm;
+    }
+    bool chooseFont(void*, FontChoice& f) override {
+        offeredFont = f;
+        if (confirm) f = font;
+        return confirm;
+    }
+};
+
+std::vector<tk::Control*> lists(MainForm& f) { return {f.ServiceNames, f.LogBox, f.BackupBox}; }
+
+}  // namespace
+
+TEST_CASE("hide to tray shows the icon and hides the window; N8 brings it back and removes the icon") {
+    ProgramFixture p;
+    MainForm& f = *p.form;
+    f.show();
+    CHECK_FALSE(f.RxTrayIconMain->active());
+    f.mxCaptionBarButtonsButtons2Click();
+    CHECK(f.RxTrayIconMain->active());
+    CHECK_FALSE(f.visible());
+    // Hiding again keeps the one icon.
+    f.mxCaptionBarButtonsButtons2Click();
+    CHECK(f.RxTrayIconMain->active());
+    f.N8Click();
+    CHECK(f.visible());
+    CHECK_FALSE(f.RxTrayIconMain->active());
+}
+
+TEST_CASE("the tray's page items show the window on their page and keep the icon") {
+    ProgramFixture p;
+    MainForm& f = *p.form;
+    f.show();
+    f.mxCaptionBarButtonsButtons2Click();
+    struct Item {
+        void (MainForm::*click)();
+        tk::TabSheet* sheet;
+    };
+    for (Item item : {Item{&MainForm::N12Click, f.SheetLog}, Item{&MainForm::N13Click, f.SheetConfig},
+                      Item{&MainForm::N14Click, f.SheetBackup}, Item{&MainForm::N11Click, f.SheetService}}) {
+        f.hide();
+        (f.*item.click)();
+        CHECK(f.visible());
+        CHECK(f.MainPageControl->active() == item.sheet);
+        CHECK(f.RxTrayIconMain->active());
+    }
+    f.N8Click();
+    CHECK_FALSE(f.RxTrayIconMain->active());
+}
+
+TEST_CASE("the title-bar commands are items of the system menu and reach their handlers") {
+    ProgramFixture p;
+    MainForm& f = *p.form;
+    f.show();
+    HMENU menu = GetSystemMenu(hwnd(f), FALSE);
+    for (UINT id : {kRollUp, kStayOnTop, kHideToTray}) CHECK(GetMenuState(menu, id, MF_BYCOMMAND) != UINT(-1));
+
+    SendMessageA(hwnd(f), WM_SYSCOMMAND, kStayOnTop, 0);
+    CHECK((GetWindowLongA(hwnd(f), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+    CHECK((GetMenuState(menu, kStayOnTop, MF_BYCOMMAND) & MF_CHECKED) != 0);
+    SendMessageA(hwnd(f), WM_SYSCOMMAND, kStayOnTop, 0);
+    CHECK((GetWindowLongA(hwnd(f), GWL_EXSTYLE) & WS_EX_TOPMOST) == 0);
+
+    SendMessageA(hwnd(f), WM_SYSCOMMAND, kHideToTray, 0);
+    CHECK(f.RxTrayIconMain->active());
+    CHECK_FALSE(f.visible());
+    f.N8Click();
+}
+
+TEST_CASE("roll-up shrinks the window to its title bar and the second press restores its height") {
+    ProgramFixture p;
+    MainForm& f = *p.form;
+    ShowWindow(hwnd(f), SW_SHOWNORMAL);
+    RECT before;
+    GetWindowRect(hwnd(f), &before);
+    f.rollUpClick();
+    RECT rolled;
+    GetWindowRect(hwnd(f), &rolled);
+    CHECK(rolled.bottom - rolled.top == GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSIZEFRAME));
+    CHECK(rolled.right - rolled.left == before.right - before.left);
+    CHECK(rolled.top == before.top);
+    f.rollUpClick();
+    RECT after;
+    GetWindowRect(hwnd(f), &after);
+    CHECK(after.bottom - after.top == before.bottom - before.top);
+}
+
+TEST_CASE("the focus entering the page control from outside refreshes once per entry") {
+    ProgramFixture p;
+    MainForm& f = *p.form;
+    int entries = 0;
+    f.MainPageControl->onEnter = [&] { ++entries; };
+    f.show();
+    f.MainPageControl->setActive(f.SheetBackup);
+    settle();
+    entries = 0;
+    f.TopImage->setFocus();
+    settle();
+    f.BackupBox->setFocus();
+    settle();
+    CHECK(entries == 1);
+    f.BackupSearch->setFocus();   // a move inside the pages is no entry
+    settle();
+    CHECK(entries == 1);
+    f.TopImage->setFocus();
+    settle();
+    f.MainPageControl->setFocus();
+    settle();
+    CHECK(entries == 2);
+}
+
+TEST_CASE("the services console opens through the shell with the verb Open") {
+    ProgramFixture p;
+    p.form->ServiceapletstartButton->click();
+    REQUIRE(p.shell.calls.size() == 1);
+    CHECK(p.shell.calls[0].file == "services.msc");
+    CHECK(p.shell.calls[0].verb == "Open");
+    CHECK(p.shell.calls[0].parameters.empty());
+    CHECK(p.shell.calls[0].folder.empty());
+    CHECK(p.shell.calls[0].show == ShowCommand::Show);
+    CHECK(p.dialogs.shown.empty());
+}
+
+TEST_CASE("a confirmed colour goes to all three lists; a cancelled one changes nothing") {
+    ScriptedChoosers choose;
+    ProgramFixture p;
+    MainForm& f = *p.form;
+    CHECK(f.ServiceNames->color() == 0xC0DCC0);
+    choose.confirm = false;
+    f.OptCColorButtonClick();
+    for (tk::Control* list : lists(f)) CHECK(list->color() != choose.color);
+    CHECK(f.ServiceNames->color() == 0xC0DCC0);
+    choose.confirm = true;
+    f.OptCColorButtonClick();
+    for (tk::Control* list : lists(f)) CHECK(list->color() == choose.color);
+    // The dialog remembers the last choice.
+    choose.color = 0x00112233;
+    f.OptCColorButtonClick();
+    CHECK(choose.offeredColor == 0x00336699);
+}
+
+TEST_CASE("a confirmed font goes to all three lists with its colour; the dialog starts at MS Sans Serif") {
+    ScriptedChoosers choose;
+    ProgramFixture p;
+    MainForm& f = *p.form;
+    choose.font.face = "Tahoma";
+    choose.font.height = 15;
+    choose.font.weight = 700;
+    choose.font.color = 0x000000C0;
+    HFONT before = HFONT(SendMessageA(hwnd(*f.LogBox), WM_GETFONT, 0, 0));
+    choose.confirm = false;
+    f.OpCFontButtonClick();
+    CHECK(HFONT(SendMessageA(hwnd(*f.LogBox), WM_GETFONT, 0, 0)) == before);
+    CHECK(choose.offeredFont.face == "MS Sans Serif");
+    CHECK(choose.offeredFont.height == 11);
+    CHECK(choose.offeredFont.color == GetSysColor(COLOR_WINDOWTEXT));
+    choose.confirm = true;
+    f.OpCFontButtonClick();
+    for (tk::Control* list : lists(f)) {
+        HFONT font = HFONT(SendMessageA(hwnd(*list), WM_GETFONT, 0, 0));
+        LOGFONTA lf{};
+        REQUIRE(GetObjectA(font, sizeof lf, &lf) == sizeof lf);
+        CHECK(std::string(lf.lfFaceName) == "Tahoma");
+        CHECK(std::abs(lf.lfHeight) == 15);
+        CHECK(lf.lfWeight == 700);
+        CHECK(list->textColor() == 0x000000C0);
+    }
+    f.OpCFontButtonClick();
+    CHECK(choose.offeredFont.face == "Tahoma");
+}
+
+TEST_CASE("the arrow keys keep the front page; other keys change nothing") {
+    ProgramFixture p;
+    MainForm& f = *p.form;
+    f.MainPageControl->setActive(f.SheetLog);
+    for (int key : {VK_LEFT, VK_RIGHT, VK_UP, VK_TAB, int('A')}) {
+        f.FormKeyDown(key);
+        CHECK(f.MainPageControl->active() == f.SheetLog);
+    }
+}
+
+TEST_CASE("the banner shows the program's top picture from the start") {
+    ProgramFixture p;
+    HBITMAP banner = HBITMAP(SendMessageA(hwnd(*p.form->TopImage), STM_GETIMAGE, IMAGE_BITMAP, 0));
+    REQUIRE(banner != nullptr);
+    BITMAP info{};
+    REQUIRE(GetObjectA(banner, sizeof info, &info) == sizeof info);
+    CHECK(info.bmHeight == 65);
+    CHECK(info.bmBitsPixel == 24);
+}
