@@ -89,6 +89,11 @@ std::string freeFileName(const std::string& folder, const std::string& name) {
     }
 }
 
+void requireFolderFor(const std::string& file) {
+    const std::string folder = file.substr(0, file.find_last_of('\\') + 1);
+    if (!folderExists(folder)) throw cannotCreate(file, ERROR_PATH_NOT_FOUND);
+}
+
 std::string toShortPath(const std::string& path) {
     std::string ansi = A(path);
     char buf[256];

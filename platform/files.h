@@ -20,5 +20,7 @@ std::vector<std::string> listFiles(const std::string& folder, const std::string&
 // A name in folder that does not exist yet: name itself, else "base (2).ext", "base (3).ext", ...
 std::string freeFileName(const std::string& folder, const std::string& name);
 std::string toShortPath(const std::string& path);
+// Raises `Cannot create file "<file>". <reason>` when the folder the file goes into is missing.
+void requireFolderFor(const std::string& file);
 
 }  // namespace qlmr

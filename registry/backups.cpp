@@ -67,6 +67,8 @@ void MainForm::BackupAddNewClick() {
         const std::string name = newBackupName();
         showInfo(formatMessage(ReadLangMessage("Msg", "msg3", programFolder() + kLangFolder + langName), name));
         const std::string path = registryFolder() + name;
+        // The editor would fail silently on a missing folder; say so instead of logging a backup.
+        requireFolderFor(path);
         tk::Application::instance().processMessages();
         exportServicesBranch(handle(), path);
         logBranch(*this, "Создана резервная копия реестра", "Скопированна в файл: " + name);

@@ -1,0 +1,104 @@
+// Faults around the registry folder, snapshots, backups, the wipe and the process lookup.
+#include <doctest.h>
+
+#include <windows.h>
+
+#include "app/identity.h"
+#include "platform/files.h"
+#include "tests/support/program_fixture.h"
+#include "tests/support/registry_fixture.h"
+
+using namespace qlmr;
+using namespace qlmr::test;
+
+TEST_CASE("fault: the registry folder is missing while a snapshot or a backup is written") {
+    prepareStartedFolder();
+    ProgramFixture p;
+    p.create();
+    removeProgramFolderTree("Baze\\Regz");
+    tk::runHandler([&] { p.form->RegReadButtonClick(); });
+    CHECK(p.dialogs.last("error").find("Cannot create file \"" + programFolder() + "Baze\\Regz\\CurrentAstState.reg\".") ==
+          0);
+    const size_t lines = p.form->LogBox->count();
+    tk::runHandler([&] { p.form->BackupAddNewClick(); });
+    CHECK(p.dialogs.count("error") == 2);
+    CHECK(p.dialogs.last("error").find("Cannot create file \"" + programFolder() + "Baze\\Regz\\Backup of ") == 0);
+    // No backup is logged that the editor could not write; only the refresh's three lines come.
+    CHECK(p.shell.calls.empty());
+    CHECK_FALSE(logContains(*p.form, "Создана резервная копия реестра"));
+    CHECK(size_t(p.form->LogBox->count()) == lines + 3);
+    CHECK_FALSE(folderExists(programFolder() + "Baze\\Regz"));
+}
+
+TEST_CASE("fault: a value of the wrong type in the middle of the catalogue during a snapshot") {
+    prepareStartedFolder();
+    ProgramFixture p;
+    p.create();
+    p.form->RegReadButtonClick();
+    const std::string before = readProgramFile("Baze\\Regz\\CurrentAstState.reg");
+    {
+        ServiceKeysGuard guard({"Alerter"});
+        setServiceString("Alerter", "Start", "3");
+        tk::runHandler([&] { p.form->RegReadButtonClick(); });
+    }
+    CHECK(p.dialogs.last("error") == "Invalid data type for 'Start'");
+    CHECK(readProgramFile("Baze\\Regz\\CurrentAstState.reg") == before);
+    CHECK(listFiles(programFolder() + kRegistryFolder, "*.part").empty());
+}
+
+TEST_CASE("fault: a backup held open by another process during a wipe") {
+    prepareStartedFolder();
+    ProgramFixture p;
+    p.create();
+    const std::string content(10000, 'b');
+    writeProgramFile("Baze\\Regz\\Backup of held.reg", content);
+    // Another process holds the file open.
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::string cmd = "cmd.exe /c type nul > nul & ping -n 30 127.0.0.1 > nul";
+    HANDLE held = CreateFileA((programFolder() + "Baze\\Regz\\Backup of held.reg").c_str(), GENERIC_READ,
+                              FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    REQUIRE(held != INVALID_HANDLE_VALUE);
+    SetHandleInformation(held, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+    REQUIRE(CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi));
+    CloseHandle(held);   // only the other process holds it now
+    p.form->BackupSearchClick();
+    for (int i = 0; i < p.form->BackupBox->count(); ++i)
+        if (p.form->BackupBox->item(i) == "Backup of held.reg") p.form->BackupBox->setItemIndex(i);
+    p.form->BackupBoxClick();
+    p.form->RWipe->setChecked(true);
+    tk::runHandler([&] { p.form->BackupDeleteClick(); });
+    TerminateProcess(pi.hProcess, 0);
+    WaitForSingleObject(pi.hProcess, 5000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    CHECK(p.dialogs.last("error").find("Cannot open file \"") == 0);
+    CHECK(readProgramFile("Baze\\Regz\\Backup of held.reg") == content);
+    CHECK_FALSE(logContains(*p.form, "Был удален файл: Backup of held.reg"));
+}
+
+TEST_CASE("fault: a process whose file name is a command") {
+    prepareStartedFolder();
+    ProgramFixture p;
+    p.create();
+    p.form->CurrentProcsTntlbx->add("C:\\windows\\system32\\cmd.exe /c del C:\\x");
+    p.form->CurrentProcsTntlbx->add("calc.exe");
+    for (int line = 0; line < 2; ++line) {
+        p.form->CurrentProcsTntlbx->setItemIndex(line);
+        p.form->CurrentProcsTntlbxClick();
+        for (int endpoint = 0; endpoint < p.form->OnlineServerTntcmb->count(); ++endpoint) {
+            p.form->OnlineServerTntcmb->setItemIndex(endpoint);
+            p.form->OnlineServerTntcmbChange();
+            tk::runHandler([&] { p.form->OnlineSearchTntbtnClick(); });
+        }
+        tk::runHandler([&] { p.form->OpenDitTntbtnClick(); });
+    }
+    REQUIRE_FALSE(p.shell.calls.empty());
+    for (const auto& call : p.shell.calls) {
+        CAPTURE(call.file);
+        const bool web = call.file.rfind("http://", 0) == 0 || call.file.rfind("https://", 0) == 0;
+        CHECK((web || (call.verb == "explore" && folderExists(call.file))));
+        CHECK(call.file.find(' ') == std::string::npos);
+    }
+}
