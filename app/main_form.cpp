@@ -261,6 +261,7 @@ void MainForm::layout() {
     CurrentProcsTntlbx->setBounds({0, 0, w - 223, h - 22});
     SearchOnlineTntpnl->setBounds({w - 223, 0, 223, h - 22});
     CurrentStatusBar->setBounds({0, h - 22, w, 22});
+    redrawAll();
 }
 
 }  // namespace qlmr

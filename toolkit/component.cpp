@@ -166,6 +166,9 @@ bool Control::enabled() const { return IsWindowEnabled(static_cast<HWND>(handle_
 void Control::setEnabled(bool on) { EnableWindow(static_cast<HWND>(handle_), on); }
 bool Control::visible() const { return GetWindowLongW(static_cast<HWND>(handle_), GWL_STYLE) & WS_VISIBLE; }
 void Control::setVisible(bool on) { ShowWindow(static_cast<HWND>(handle_), on ? SW_SHOW : SW_HIDE); }
+void Control::redrawAll() {
+    RedrawWindow(static_cast<HWND>(handle_), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
 void Control::setFocus() { SetFocus(static_cast<HWND>(handle_)); }
 
 void Control::setBounds(Rect r) { MoveWindow(static_cast<HWND>(handle_), r.x, r.y, r.w, r.h, TRUE); }

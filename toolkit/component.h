@@ -49,6 +49,7 @@ public:
     Rect bounds() const;
     Rect clientRect() const;
     void setFocus();
+    void redrawAll();   // repaints the control and all its children
     void setHint(const std::string& text) override;
     void setFont(void* font);
     void setColor(unsigned long bgr);   // background; 0xFFFFFFFF = system default

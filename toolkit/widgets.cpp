@@ -266,6 +266,7 @@ void PageControl::updateTab(TabSheet* sheet) {
         item.pszText = t.data();
         SendMessageW(hwndOf(this), TCM_SETITEMW, i, LPARAM(&item));
     }
+    InvalidateRect(hwndOf(this), nullptr, TRUE);   // tab widths change with their captions
 }
 
 void PageControl::setActive(TabSheet* sheet) {
@@ -300,7 +301,8 @@ TabSheet::TabSheet(Form* owner, std::string name, PageControl* pages, const std:
     : Control(owner, std::move(name)), pages_(pages), caption_(caption) {
     // Sheets are siblings of the tab control so that their children route to our own procedure.
     Control* parent = Control::fromHandle(GetParent(static_cast<HWND>(pages->handle())));
-    create(detail::kContainerClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, parent, "", {});
+    // No WS_CLIPCHILDREN: group boxes paint no background of their own, the container does.
+    create(detail::kContainerClass, 0, WS_EX_CONTROLPARENT, parent, "", {});
 }
 
 void TabSheet::setText(const std::string& text) {
@@ -310,7 +312,7 @@ void TabSheet::setText(const std::string& text) {
 
 // ---- Panels and Unicode controls
 Panel::Panel(Form* owner, std::string name, Control* parent, Rect r) : Control(owner, std::move(name)) {
-    create(detail::kContainerClass, WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, parent, "", r);
+    create(detail::kContainerClass, WS_VISIBLE, WS_EX_CONTROLPARENT, parent, "", r);
 }
 
 UniLabel::UniLabel(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)
@@ -408,7 +410,8 @@ std::string StatusBar::panelText(int panel) const {
 
 // ---- Image
 Image::Image(Form* owner, std::string name, Control* parent, Rect r) : Control(owner, std::move(name)) {
-    create(L"STATIC", WS_VISIBLE | SS_BITMAP | SS_NOTIFY | SS_CENTERIMAGE, 0, parent, "", r);
+    // Drawn from the top-left corner: a banner wider than the window shows its start.
+    create(L"STATIC", WS_VISIBLE | SS_BITMAP | SS_NOTIFY, 0, parent, "", r);
 }
 Image::~Image() {
     if (bitmap_) DeleteObject(static_cast<HBITMAP>(bitmap_));

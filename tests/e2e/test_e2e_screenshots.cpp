@@ -56,7 +56,7 @@ TEST_CASE("documentation pictures" * doctest::skip(shotDir() == nullptr)) {
     pumpSleep(2000);
     HWND list = p.control("ServiceNames");
     PostMessageW(list, WM_KEYDOWN, VK_HOME, 0);
-    for (int i = 0; i < 11; ++i) PostMessageW(list, WM_KEYDOWN, VK_DOWN, 0);   // row 11: the print spooler
+    for (int i = 0; i < 17; ++i) PostMessageW(list, WM_KEYDOWN, VK_DOWN, 0);   // row 17: the event log, running
     pumpSleep(800);
     capture("services-page");
 
@@ -80,7 +80,11 @@ TEST_CASE("documentation pictures" * doctest::skip(shotDir() == nullptr)) {
     PostMessageW(p.control("TopImage"), WM_COMMAND, 0, 0);
     HWND image = p.control("TopImage");
     PostMessageW(GetParent(image), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(image), STN_CLICKED), LPARAM(image));
-    if (p.findTopLevel("TAboutForm", 3000)) capture("about-window");
+    if (HWND about = p.findTopLevel("TAboutForm", 3000)) {
+        capture("about-window");
+        p.click(p.control("CloseAboutButton", about));
+        pumpSleep(300);
+    }
 
     // The main window in English, through the language selector of the extra-functions panel.
     showPage(p, 0);
