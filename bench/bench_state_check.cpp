@@ -64,6 +64,8 @@ int main() {
     createFolders(programFolder() + kLogsFolder);
     MainForm form;
     form.LoadServiceLists();
+    form.showMaximized();   // the panel updates are measured as the user sees them
+    tk::Application::instance().processMessages();
     const std::vector<std::string> names = form.state.ServiceSysName.items();
     form.ServCheckStateClick();   // warm
     double check = 1e9, floor = 1e9, perQuery = 1e9;

@@ -28,6 +28,8 @@ void MainForm::ServCheckStateClick() {
     state.ServiceRunningCBSN.clear();
     logLine("Проверка общего состояния служб стартовала");
     {
+        // The walk takes no input and shows nothing until it ends: paint the page once, after.
+        tk::RedrawPause pause(SheetService);
         StateWalkScope walk(*this);
         for (int i = 0; i < ServiceNames->count(); ++i) {
             ServiceNames->setItemIndex(i);

@@ -166,6 +166,16 @@ bool Control::enabled() const { return IsWindowEnabled(static_cast<HWND>(handle_
 void Control::setEnabled(bool on) { EnableWindow(static_cast<HWND>(handle_), on); }
 bool Control::visible() const { return GetWindowLongW(static_cast<HWND>(handle_), GWL_STYLE) & WS_VISIBLE; }
 void Control::setVisible(bool on) { ShowWindow(static_cast<HWND>(handle_), on ? SW_SHOW : SW_HIDE); }
+RedrawPause::RedrawPause(Control* c) : control_(c), wasVisible_(c->visible()) {
+    if (wasVisible_) SendMessageW(static_cast<HWND>(c->handle()), WM_SETREDRAW, FALSE, 0);
+}
+
+RedrawPause::~RedrawPause() {
+    if (!wasVisible_) return;
+    SendMessageW(static_cast<HWND>(control_->handle()), WM_SETREDRAW, TRUE, 0);
+    control_->redrawAll();
+}
+
 void Control::redrawAll() {
     RedrawWindow(static_cast<HWND>(handle_), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

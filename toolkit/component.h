@@ -79,6 +79,18 @@ protected:
     void* brush_ = nullptr;
 };
 
+// Holds a control's painting off while it lives (its children included), then repaints it once.
+class RedrawPause {
+public:
+    explicit RedrawPause(Control* c);
+    ~RedrawPause();
+    RedrawPause(const RedrawPause&) = delete;
+    RedrawPause& operator=(const RedrawPause&) = delete;
+private:
+    Control* control_;
+    bool wasVisible_;
+};
+
 // Runs an event handler; an error it raises is shown in the error box and goes no further.
 void runHandler(const std::function<void()>& handler);
 
