@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/hidden_state.h"
+#include "bench/support/report.h"
 #include "config/snapshot.h"
 #include "platform/files.h"
 #include "platform/registry_access.h"
@@ -78,5 +79,6 @@ int main() {
                 bestSnapshot / bestWalk);
     std::printf("snapshot with its file written: %.3f ms (%u entries, checksum %u)\n", bestWritten,
                 unsigned(names.size()), sink % 1000);
+    bench::report("snapshot of the 91 entries vs the raw registry walk", bestSnapshot, bestWalk, "ms", 1.2, true);
     return 0;
 }
