@@ -29,6 +29,24 @@ std::string creditsText() {
            stars;
 }
 
+// Bold MS Sans Serif (its asterisk is narrower than Tahoma's) at the largest size up to 11
+// pixels at which a line of 62 asterisks fits the window's width: a wider line would be clipped
+// and its rest pushed to a line of its own. Made once and kept for the program's life.
+void* creditsFont(int width) {
+    static void* font = [width] {
+        FontChoice choice;
+        choice.weight = 700;
+        void* made = createFont(choice);
+        while (choice.height > 6 && textWidth(made, std::string(62, '*')) > width) {
+            deleteFont(made);
+            --choice.height;
+            made = createFont(choice);
+        }
+        return made;
+    }();
+    return font;
+}
+
 // Opens a page of about.chm, then makes the program's help file services.chm again, now with its
 // full path, so that the next service help opens the service page.
 void showAboutPage(const std::string& topic) {
@@ -48,8 +66,8 @@ AboutForm::AboutForm()
     setCaption("About");
     AboutImage = make<tk::Image>("AboutImage", this, Rect{10, 8, 315, 234});
     AboutImage->setBitmap(loadJpegFile(programFolder() + "about.jpg"));
-    AboutLabel = make<tk::Label>("AboutLabel", this, creditsText(), Rect{10, 248, 315, 86});
-    AboutLabel->setBold(true);
+    AboutLabel = make<tk::Label>("AboutLabel", this, creditsText(), Rect{0, 248, 335, 86});
+    AboutLabel->setFont(creditsFont(335));
     AboutLabel->setTextColor(kBlue);
     AboutLabel->setColor(systemColor(SystemColor::InactiveBorder));
     VersionLabel = make<tk::Label>("VersionLabel", this, "Version:", Rect{10, 340, 315, 18});

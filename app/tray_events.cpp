@@ -22,6 +22,7 @@ constexpr unsigned kRollUpCommand = 0x0110;
 constexpr unsigned kStayOnTopCommand = 0x0120;
 constexpr unsigned kHideToTrayCommand = 0x0130;
 constexpr unsigned kFocusMovedMessage = 0x8000 + 78;   // WM_APP + 78
+constexpr unsigned kSizeMessage = 0x0005;               // WM_SIZE
 constexpr int kLeftArrowKey = 0x25;
 constexpr int kRightArrowKey = 0x27;
 
@@ -57,6 +58,14 @@ struct FontDialog : tk::Component {
     void* applied = nullptr;
 };
 
+// The banner as decoded. The picture control centres what it shows, and the banner's text
+// stands at its left end, so it is shown cut to the window's width from the left.
+struct Banner : tk::Component {
+    Banner(tk::Form* owner, std::string name, void* decoded) : Component(owner, std::move(name)), picture(decoded) {}
+    ~Banner() override { deletePicture(picture); }
+    void* picture;
+};
+
 template <class Part>
 Part& part(const MainForm& form, const char* name) {
     auto* found = dynamic_cast<Part*>(form.find(name));
@@ -81,6 +90,10 @@ void focusMoved(MainForm& form, void* gaining) {
     const bool entered = inside && !focus.inside;
     focus.inside = inside;
     if (entered) tk::runHandler(form.MainPageControl->onEnter);
+}
+
+void fitBanner(MainForm& form, int width) {
+    form.TopImage->setBitmap(leftPartOf(part<Banner>(form, "TopImagePicture").picture, width));
 }
 
 void showPage(MainForm& form, tk::TabSheet* sheet) {
@@ -112,8 +125,9 @@ void MainForm::wireTrayEvents() {
     make<ColorDialog>("MainColorDialog", ServiceNames->color());
     make<FontDialog>("MainFontDialog");
     addTitleBarCommands(*this);
-    // The banner; a missing or broken picture leaves it empty.
-    TopImage->setBitmap(loadJpegFile(programFolder() + "top.jpg"));
+    // A missing or broken banner picture leaves the banner empty.
+    make<Banner>("TopImagePicture", loadJpegFile(programFolder() + "top.jpg"));
+    fitBanner(*this, clientRect().w);
 
     N8->onClick = [this] { N8Click(); };
     N9->onClick = [this] { N9Click(); };
@@ -144,6 +158,7 @@ void MainForm::wireTrayEvents() {
             result = 0;
             return true;
         }
+        if (msg == kSizeMessage) fitBanner(*this, int(lp & 0xFFFF));   // and on to the layout
         if (msg == kFocusMovedMessage) {
             focusMoved(*this, reinterpret_cast<void*>(wp));
             result = 0;

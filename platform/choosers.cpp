@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/text_codec.h"
+#include "toolkit/text.h"
 
 namespace qlmr {
 namespace {
@@ -82,6 +83,17 @@ void* createFont(const FontChoice& font) {
 
 void deleteFont(void* font) {
     if (font) DeleteObject(static_cast<HFONT>(font));
+}
+
+int textWidth(void* font, const std::string& text) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, static_cast<HFONT>(font));
+    const std::wstring wide = tk::widen(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, wide.c_str(), int(wide.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(nullptr, dc);
+    return int(size.cx);
 }
 
 unsigned long systemColor(SystemColor which) {

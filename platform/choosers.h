@@ -29,6 +29,8 @@ void setChoosers(Choosers* replacement);
 // A font handle (HFONT) made from a choice; released with deleteFont once no control uses it.
 void* createFont(const FontChoice& font);
 void deleteFont(void* font);
+// Width in pixels of one line of text drawn on the screen with that font.
+int textWidth(void* font, const std::string& text);
 
 enum class SystemColor { WindowText, InactiveBorder };
 unsigned long systemColor(SystemColor which);

@@ -1,7 +1,9 @@
 #include "platform/jpeg.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 #include <windows.h>
@@ -94,6 +96,28 @@ void* loadJpegFile(const std::string& path) {
         return nullptr;
     }
     return decodeJpeg(bytes);
+}
+
+void* leftPartOf(void* picture, int width) {
+    DIBSECTION source{};
+    if (!picture || GetObjectA(static_cast<HBITMAP>(picture), sizeof source, &source) != sizeof source) return nullptr;
+    if (source.dsBm.bmBitsPixel != 24 || !source.dsBm.bmBits || width <= 0) return nullptr;
+    const int height = source.dsBm.bmHeight;
+    const int kept = std::min(width, int(source.dsBm.bmWidth));
+    unsigned char* bits = nullptr;
+    void* part = createDib(kept, height, &bits);
+    if (!part) return nullptr;
+    GdiFlush();
+    const size_t stride = (size_t(kept) * 3 + 3) & ~size_t(3);
+    const auto* from = static_cast<const unsigned char*>(source.dsBm.bmBits);
+    // Both are top-down, so the rows run in the same order.
+    for (int y = 0; y < height; ++y)
+        std::memcpy(bits + stride * size_t(y), from + size_t(source.dsBm.bmWidthBytes) * size_t(y), size_t(kept) * 3);
+    return part;
+}
+
+void deletePicture(void* picture) {
+    if (picture) DeleteObject(static_cast<HBITMAP>(picture));
 }
 
 }  // namespace qlmr

@@ -10,4 +10,9 @@ void* decodeJpeg(const std::string& bytes);
 // The same from a file; null also when the file cannot be read.
 void* loadJpegFile(const std::string& path);
 
+// A new DIB section with the left part of a picture decodeJpeg made, at most width pixels wide; null
+// when there is no picture. The caller owns it.
+void* leftPartOf(void* picture, int width);
+void deletePicture(void* picture);
+
 }  // namespace qlmr

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/text_codec.h"
+#include "toolkit/text.h"
 
 namespace qlmr {
 
@@ -12,9 +12,9 @@ void appendSystemMenuItem(void* window, unsigned id, const std::string& caption)
     HMENU menu = GetSystemMenu(static_cast<HWND>(window), FALSE);
     if (!menu) return;
     if (caption.empty())
-        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     else
-        AppendMenuA(menu, MF_STRING, id, utf8ToAnsi(caption).c_str());
+        AppendMenuW(menu, MF_STRING, id, tk::widen(caption).c_str());
 }
 
 void checkSystemMenuItem(void* window, unsigned id, bool checked) {

@@ -9,8 +9,9 @@ namespace tk {
 namespace {
 
 std::map<int, MenuItem*>& registry() {
-    static std::map<int, MenuItem*> items;
-    return items;
+    // Never destroyed: menu items of forms that outlive static destruction still unregister.
+    static auto* items = new std::map<int, MenuItem*>;
+    return *items;
 }
 
 }  // namespace

@@ -146,6 +146,20 @@ TEST_CASE("the about window is laid out as a fixed 335 x 477 dialog with its tex
     CHECK(about.AboutLabel->text() == "Quillmere\r\nКвиллмир\r\n" + stars +
                                           "\r\nПрограмма: Palewick Workshop\r\nИдея и поддержка: Tovenar studio\r\n" +
                                           stars);
+    // The lines of asterisks are not clipped.
+    HFONT font = HFONT(SendMessageA(static_cast<HWND>(about.AboutLabel->handle()), WM_GETFONT, 0, 0));
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, stars.c_str(), int(stars.size()), &extent);
+    LOGFONTA lf{};
+    GetObjectA(font, sizeof lf, &lf);
+    SelectObject(dc, previous);
+    ReleaseDC(nullptr, dc);
+    CHECK(extent.cx <= about.AboutLabel->bounds().w);
+    CHECK(lf.lfWeight == FW_BOLD);
+    CHECK(about.AboutLabel->textColor() == RGB(0, 0, 255));
+    CHECK(about.AboutLabel->color() == GetSysColor(COLOR_INACTIVEBORDER));
     CHECK(about.MailButton->text() == "Отправить письмо ");
     CHECK(about.CloseAboutButton->text() == "Закрыть Форму");
     CHECK(about.AllAboutButton->text() == "Подробнее");

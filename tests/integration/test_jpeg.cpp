@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -115,4 +116,22 @@ TEST_CASE("broken, truncated, empty and missing pictures give no bitmap") {
     writeFileAtomically(programFolder() + "broken.jpg", "\xFF\xD8\xFF\xE0 broken");
     CHECK(loadJpegFile(programFolder() + "broken.jpg") == nullptr);
     DeleteFileA((programFolder() + "broken.jpg").c_str());
+}
+
+TEST_CASE("the left part of a picture keeps its rows and is cut at the given width") {
+    void* whole = decodeJpeg(encodeTwoColours(37, 32));
+    REQUIRE(whole != nullptr);
+    void* part = leftPartOf(whole, 10);
+    REQUIRE(part != nullptr);
+    DIBSECTION a = dibOf(whole), b = dibOf(part);
+    CHECK(b.dsBmih.biWidth == 10);
+    CHECK(b.dsBm.bmWidthBytes == 32);
+    auto* from = static_cast<const unsigned char*>(a.dsBm.bmBits);
+    auto* to = static_cast<const unsigned char*>(b.dsBm.bmBits);
+    for (int y : {0, 15, 31}) CHECK(std::equal(to + y * 32, to + y * 32 + 30, from + y * 112));
+    void* wider = leftPartOf(whole, 500);
+    CHECK(dibOf(wider).dsBmih.biWidth == 37);
+    CHECK(leftPartOf(nullptr, 10) == nullptr);
+    CHECK(leftPartOf(whole, 0) == nullptr);
+    for (void* pic : {whole, part, wider}) deletePicture(pic);
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/choosers.h"
@@ -214,12 +215,21 @@ TEST_CASE("the arrow keys keep the front page; other keys change nothing") {
     }
 }
 
-TEST_CASE("the banner shows the program's top picture from the start") {
+TEST_CASE("the banner shows the left part of the top picture as wide as the window") {
     ProgramFixture p;
-    HBITMAP banner = HBITMAP(SendMessageA(hwnd(*p.form->TopImage), STM_GETIMAGE, IMAGE_BITMAP, 0));
-    REQUIRE(banner != nullptr);
-    BITMAP info{};
-    REQUIRE(GetObjectA(banner, sizeof info, &info) == sizeof info);
-    CHECK(info.bmHeight == 65);
-    CHECK(info.bmBitsPixel == 24);
+    MainForm& f = *p.form;
+    auto bannerWidth = [&] {
+        HBITMAP banner = HBITMAP(SendMessageA(hwnd(*f.TopImage), STM_GETIMAGE, IMAGE_BITMAP, 0));
+        BITMAP info{};
+        if (!banner || GetObjectA(banner, sizeof info, &info) != sizeof info) return -1;
+        CHECK(info.bmHeight == 65);
+        CHECK(info.bmBitsPixel == 24);
+        return int(info.bmWidth);
+    };
+    CHECK(bannerWidth() == f.clientRect().w);
+    SetWindowPos(hwnd(f), nullptr, 0, 0, 640, 480, SWP_NOZORDER | SWP_NOMOVE);
+    CHECK(bannerWidth() == f.clientRect().w);
+    CHECK(f.TopImage->bounds().w == f.clientRect().w);
+    SetWindowPos(hwnd(f), nullptr, 0, 0, 1900, 480, SWP_NOZORDER | SWP_NOMOVE);
+    CHECK(bannerWidth() == std::min(f.clientRect().w, 1600));
 }
