@@ -7,20 +7,26 @@ need=(wine wine64 wine32:i386 g++-mingw-w64-i686 cmake ninja-build nasm doctest-
       xvfb xauth imagemagick fonts-wine dpkg-dev cups printer-driver-cups-pdf libcups2:i386
       poppler-utils x11-utils xdotool clang libclang-rt-14-dev fonts-dejavu-core)
 
+# Source packages are needed for libjpeg-turbo.
+src=/etc/apt/sources.list.d/debian.sources
+added_sources=0
+if [ -f "$src" ] && ! grep -q '^Types: deb-src' "$src" && [ ! -f /etc/apt/sources.list.d/debian-src.sources ]; then
+    sed -n '/^Types: deb$/,/^$/p' "$src" | sed 's/^Types: deb$/Types: deb-src/' > /etc/apt/sources.list.d/debian-src.sources
+    added_sources=1
+fi
+
 missing=()
 for p in "${need[@]}"; do
     dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+    [ $added_sources = 1 ] && apt-get update -qq
+    exit 0
+fi
 
 export DEBIAN_FRONTEND=noninteractive
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
-fi
-# Source packages are needed for libjpeg-turbo.
-src=/etc/apt/sources.list.d/debian.sources
-if [ -f "$src" ] && ! grep -q '^Types: deb-src' "$src"; then
-    sed -n '/^Types: deb$/,/^$/p' "$src" | sed 's/^Types: deb$/Types: deb-src/' > /etc/apt/sources.list.d/debian-src.sources
 fi
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends "${missing[@]}"
