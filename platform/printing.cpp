@@ -7,12 +7,19 @@
 namespace qlmr {
 namespace {
 
+// The spooler library is loaded on the first print only: loading it asks the print system
+// for its printers, which would slow every start-up.
+using GetDefaultPrinterFn = BOOL(WINAPI*)(LPWSTR, LPDWORD);
+
 HDC defaultPrinterDc() {
+    static const auto getDefaultPrinter = reinterpret_cast<GetDefaultPrinterFn>(
+        reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("winspool.drv"), "GetDefaultPrinterW")));
+    if (!getDefaultPrinter) return nullptr;
     DWORD size = 0;
-    GetDefaultPrinterW(nullptr, &size);
+    getDefaultPrinter(nullptr, &size);
     if (size == 0) return nullptr;
     std::wstring name(size, L'\0');
-    if (!GetDefaultPrinterW(name.data(), &size)) return nullptr;
+    if (!getDefaultPrinter(name.data(), &size)) return nullptr;
     return CreateDCW(L"WINSPOOL", name.c_str(), nullptr, nullptr);
 }
 

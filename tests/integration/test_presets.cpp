@@ -176,6 +176,7 @@ TEST_CASE("first run answered Yes, a preset applied and undone: the first-run st
     CHECK(f.ConfigApplyUndo->enabled());
     CHECK(p.shell.calls.back().parameters == toShortPath(programFolder() + "Configz\\tweaked.html.reg"));
     REQUIRE(waitUntil([] { return serviceDword("wuauserv", "Start") == 2ul; }));
+    REQUIRE(waitForRegistryEditors());
     CHECK(serviceDword("lanmanserver", "Start") == 4ul);
     CHECK(fileExists(registryFolderPath() + "CurrentAstState.reg"));
     const auto log = logTexts(f);
@@ -188,6 +189,7 @@ TEST_CASE("first run answered Yes, a preset applied and undone: the first-run st
     const std::string initial = toShortPath(registryFolderPath() + "InitialAstState.reg");
     CHECK(p.dialogs.last("question") == testMessage("msg15", "tweaked.html.reg"));
     CHECK(waitUntil([&] { return serviceDword("wuauserv", "Start") == firstRun.at("wuauserv"); }));
+    REQUIRE(waitForRegistryEditors());
     for (const auto& entry : firstRun) {   // keys the preset made stay as it left them
         CAPTURE(entry.first);
         CHECK(serviceDword(entry.first, "Start") == entry.second);
@@ -229,9 +231,11 @@ TEST_CASE("descriptions swapped in and back are the original ones") {
     REQUIRE(waitUntil(
         [] { return serviceAnsiString("Spooler", "DisplayName") == utf8ToAnsi("Диспетчер очереди печати"); }));
     CHECK(serviceAnsiString("Spooler", "Description") == utf8ToAnsi("Загружает в память файлы для последующей печати."));
+    REQUIRE(waitForRegistryEditors());
 
     f.ChangeDescriptionBackButtonClick();
     CHECK(waitUntil([&] { return serviceAnsiString("Spooler", "DisplayName") == before["Spooler"].second; }));
+    REQUIRE(waitForRegistryEditors());
     for (const auto& [name, texts] : before) {
         CAPTURE(name);
         CHECK(serviceAnsiString(name, "Description") == texts.first);

@@ -1,6 +1,7 @@
 #include "tests/support/registry_fixture.h"
 
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cctype>
@@ -159,6 +160,22 @@ ServiceKeysGuard::~ServiceKeysGuard() {
         restore(k.name, "DisplayName", k.displayName);
         restore(k.name, "Description", k.description);
     }
+}
+
+static bool registryEditorRunning() {
+    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snap == INVALID_HANDLE_VALUE) return false;
+    PROCESSENTRY32 e{};
+    e.dwSize = sizeof e;
+    bool found = false;
+    for (BOOL ok = Process32First(snap, &e); ok && !found; ok = Process32Next(snap, &e))
+        found = lstrcmpiA(e.szExeFile, "regedit.exe") == 0;
+    CloseHandle(snap);
+    return found;
+}
+
+bool waitForRegistryEditors(unsigned long ms) {
+    return waitUntil([] { return !registryEditorRunning(); }, ms);
 }
 
 bool waitUntil(const std::function<bool()>& condition, unsigned long ms) {

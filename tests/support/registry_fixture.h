@@ -56,6 +56,10 @@ private:
     std::vector<Key> keys_;
 };
 
+// Waits until no registry editor process runs any more (imports started by the program are
+// not waited for by it, and two imports running at once would race); true when none is left.
+bool waitForRegistryEditors(unsigned long ms = 10000);
+
 // Polls every 20 ms until the condition holds or ms have passed; true when it held.
 bool waitUntil(const std::function<bool()>& condition, unsigned long ms = 5000);
 
