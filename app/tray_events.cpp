@@ -77,7 +77,7 @@ bool isInPages(const MainForm& form, void* window) {
     if (isWindowWithin(window, form.MainPageControl->handle())) return true;
     for (tk::TabSheet* sheet : {form.SheetService, form.SheetConfig, form.SheetBackup, form.SheetLog,
                                 form.SheetInvisible, form.SheetCurrent})
-        if (isWindowWithin(window, sheet->handle())) return true;
+        if (sheet->hasHandle() && isWindowWithin(window, sheet->handle())) return true;
     return false;
 }
 

@@ -129,18 +129,57 @@ Control::~Control() {
 void Control::create(const wchar_t* cls, unsigned long style, unsigned long exStyle, Control* parent,
                      const std::string& text, Rect r) {
     detail::registerContainerClass();
-    HWND parentHwnd = parent ? static_cast<HWND>(parent->handle()) : nullptr;
-    HMENU id = parent ? reinterpret_cast<HMENU>(intptr_t(detail::nextControlId())) : nullptr;
-    if (parent) style |= WS_CHILD;
-    HWND h = CreateWindowExW(exStyle, cls, widen(text).c_str(), style, r.x, r.y, r.w, r.h, parentHwnd,
-                             id, GetModuleHandleW(nullptr), nullptr);
+    parent_ = parent;
+    class_ = cls;
+    style_ = parent ? style | WS_CHILD : style;
+    exStyle_ = exStyle;
+    id_ = parent ? detail::nextControlId() : 0;
+    text_ = text;
+    rect_ = r;
+}
+
+void* Control::handle() const {
+    if (!handle_) const_cast<Control*>(this)->makeWindow();
+    return handle_;
+}
+
+void Control::makeWindow() {
+    if (class_.empty()) throw std::logic_error("Window of " + name() + " used before it was described");
+    HWND parentHwnd = parent_ ? static_cast<HWND>(parent_->handle()) : nullptr;
+    HMENU id = parent_ ? reinterpret_cast<HMENU>(intptr_t(id_)) : nullptr;
+    HWND h = CreateWindowExW(exStyle_, class_.c_str(), widen(text_).c_str(), style_, rect_.x, rect_.y, rect_.w,
+                             rect_.h, parentHwnd, id, GetModuleHandleW(nullptr), nullptr);
     if (!h) throw std::runtime_error("Error creating window " + name());
     handle_ = h;
     SetPropW(h, detail::kObjectProp, this);
     // Component names are readable from other processes through a global atom.
     if (!name().empty())
         SetPropW(h, detail::kNameProp, reinterpret_cast<HANDLE>(uintptr_t(GlobalAddAtomW(widen(name()).c_str()))));
-    SendMessageW(h, WM_SETFONT, WPARAM(detail::defaultFont()), FALSE);
+    SendMessageW(h, WM_SETFONT, WPARAM(font_ ? font_ : detail::defaultFont()), FALSE);
+    if (parent_) placeAmongSiblings();
+    realized();
+    if (!hint().empty() && owner()) owner()->registerHint(this);
+}
+
+// Siblings stack in creation order (the first made on top, as the tab order goes). A window
+// made after a younger sibling's goes right below the nearest older sibling that exists.
+void Control::placeAmongSiblings() {
+    HWND above = HWND_TOP;
+    bool seenSelf = false, youngerExists = false;
+    for (auto& c : owner()->components()) {
+        auto* sibling = dynamic_cast<Control*>(c.get());
+        if (!sibling || sibling->parent_ != parent_ || !sibling->handle_) continue;
+        if (sibling == this) {
+            seenSelf = true;
+        } else if (!seenSelf) {
+            above = static_cast<HWND>(sibling->handle_);
+        } else {
+            youngerExists = true;
+            break;
+        }
+    }
+    if (youngerExists)
+        SetWindowPos(static_cast<HWND>(handle_), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 Control* Control::fromHandle(void* hwnd) {
@@ -149,6 +188,7 @@ Control* Control::fromHandle(void* hwnd) {
 }
 
 std::string Control::text() const {
+    if (!handle_) return text_;
     HWND h = static_cast<HWND>(handle_);
     int n = GetWindowTextLengthW(h);
     std::wstring buf(size_t(n) + 1, L'\0');
@@ -159,14 +199,36 @@ std::string Control::text() const {
 
 // An unchanged text is not set again: a visible control would repaint for nothing.
 void Control::setText(const std::string& text) {
+    if (!handle_) {
+        text_ = text;
+        return;
+    }
     if (text == Control::text()) return;
     SetWindowTextW(static_cast<HWND>(handle_), widen(text).c_str());
 }
-bool Control::enabled() const { return IsWindowEnabled(static_cast<HWND>(handle_)); }
-void Control::setEnabled(bool on) { EnableWindow(static_cast<HWND>(handle_), on); }
-bool Control::visible() const { return GetWindowLongW(static_cast<HWND>(handle_), GWL_STYLE) & WS_VISIBLE; }
-void Control::setVisible(bool on) { ShowWindow(static_cast<HWND>(handle_), on ? SW_SHOW : SW_HIDE); }
-RedrawPause::RedrawPause(Control* c) : control_(c), wasVisible_(c->visible()) {
+
+bool Control::enabled() const {
+    return handle_ ? IsWindowEnabled(static_cast<HWND>(handle_)) : !(style_ & WS_DISABLED);
+}
+
+void Control::setEnabled(bool on) {
+    if (handle_)
+        EnableWindow(static_cast<HWND>(handle_), on);
+    else
+        style_ = on ? style_ & ~WS_DISABLED : style_ | WS_DISABLED;
+}
+
+bool Control::visible() const {
+    return (handle_ ? GetWindowLongW(static_cast<HWND>(handle_), GWL_STYLE) : style_) & WS_VISIBLE;
+}
+
+void Control::setVisible(bool on) {
+    style_ = on ? style_ | WS_VISIBLE : style_ & ~WS_VISIBLE;
+    if (handle_) ShowWindow(static_cast<HWND>(handle_), on ? SW_SHOW : SW_HIDE);
+    if (on && owner() && owner()->onScreen()) owner()->makeShowingWindows();
+}
+
+RedrawPause::RedrawPause(Control* c) : control_(c), wasVisible_(c->hasHandle() && c->visible()) {
     if (wasVisible_) SendMessageW(static_cast<HWND>(c->handle()), WM_SETREDRAW, FALSE, 0);
 }
 
@@ -177,13 +239,18 @@ RedrawPause::~RedrawPause() {
 }
 
 void Control::redrawAll() {
-    RedrawWindow(static_cast<HWND>(handle_), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (handle_)
+        RedrawWindow(static_cast<HWND>(handle_), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
-void Control::setFocus() { SetFocus(static_cast<HWND>(handle_)); }
+void Control::setFocus() { SetFocus(static_cast<HWND>(handle())); }
 
-void Control::setBounds(Rect r) { MoveWindow(static_cast<HWND>(handle_), r.x, r.y, r.w, r.h, TRUE); }
+void Control::setBounds(Rect r) {
+    rect_ = r;
+    if (handle_) MoveWindow(static_cast<HWND>(handle_), r.x, r.y, r.w, r.h, TRUE);
+}
 
 Rect Control::bounds() const {
+    if (!handle_) return rect_;
     HWND h = static_cast<HWND>(handle_);
     RECT wr;
     GetWindowRect(h, &wr);
@@ -194,16 +261,19 @@ Rect Control::bounds() const {
 
 Rect Control::clientRect() const {
     RECT r;
-    GetClientRect(static_cast<HWND>(handle_), &r);
+    GetClientRect(static_cast<HWND>(handle()), &r);
     return {0, 0, int(r.right), int(r.bottom)};
 }
 
+// A control without a window gets its tooltip when the window is made.
 void Control::setHint(const std::string& text) {
     Component::setHint(text);
-    if (owner()) owner()->registerHint(this);
+    if (owner() && handle_) owner()->registerHint(this);
 }
 
 void Control::setFont(void* font) {
+    font_ = font;
+    if (!handle_) return;
     SendMessageW(static_cast<HWND>(handle_), WM_SETFONT, WPARAM(font), TRUE);
     InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
 }
@@ -212,12 +282,12 @@ void Control::setColor(unsigned long bgr) {
     color_ = bgr;
     if (brush_) DeleteObject(static_cast<HBRUSH>(brush_));
     brush_ = bgr == 0xFFFFFFFF ? nullptr : CreateSolidBrush(bgr);
-    InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
+    if (handle_) InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
 }
 
 void Control::setTextColor(unsigned long bgr) {
     textColor_ = bgr;
-    InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
+    if (handle_) InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
 }
 
 void* Control::handleColor(void* hdc) {

@@ -32,13 +32,17 @@ private:
     std::string hint_;
 };
 
-// A component with a window of its own.
+// A component with a window of its own. The window is made when it is first needed: when the
+// control comes on screen or something asks for its handle. Until then the control keeps its
+// text, bounds, visibility, font and the like itself, and hands them to the window it makes.
 class Control : public Component {
 public:
     Control(Form* owner, std::string name);
     ~Control() override;
 
-    void* handle() const { return handle_; }
+    void* handle() const;   // makes the window if it does not exist yet
+    bool hasHandle() const { return handle_ != nullptr; }
+    Control* parent() const { return parent_; }
     virtual std::string text() const;
     virtual void setText(const std::string& text);
     bool enabled() const;
@@ -69,14 +73,29 @@ public:
     static Control* fromHandle(void* hwnd);
 
 protected:
-    // Creates the window; parent may be null for top-level forms.
+    // Describes the window; parent may be null for top-level forms. The window itself is made
+    // by handle() or when the control comes on screen.
     void create(const wchar_t* cls, unsigned long style, unsigned long exStyle, Control* parent,
                 const std::string& text, Rect r);
+    // Runs once the window exists: hands it what was set on the control before.
+    virtual void realized() {}
     void fire(const std::function<void()>& handler);
-    void* handle_ = nullptr;
     unsigned long color_ = 0xFFFFFFFF;
     unsigned long textColor_ = 0xFFFFFFFF;
     void* brush_ = nullptr;
+
+private:
+    void makeWindow();
+    void placeAmongSiblings();
+    void* handle_ = nullptr;
+    Control* parent_ = nullptr;
+    std::wstring class_;
+    unsigned long style_ = 0;
+    unsigned long exStyle_ = 0;
+    int id_ = 0;
+    std::string text_;
+    Rect rect_;
+    void* font_ = nullptr;
 };
 
 // Holds a control's painting off while it lives (its children included), then repaints it once.

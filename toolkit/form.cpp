@@ -112,6 +112,7 @@ Form::Form(const std::string& className, const std::string& name, Rect client, u
     AdjustWindowRectEx(&r, style, FALSE, 0);
     create(cls.c_str(), style | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, nullptr, "",
            {CW_USEDEFAULT, CW_USEDEFAULT, int(r.right - r.left), int(r.bottom - r.top)});
+    handle();
     Application::instance().forms.push_back(this);
 }
 
@@ -127,25 +128,39 @@ Component* Form::find(const std::string& name) const {
     return nullptr;
 }
 
+bool Form::onScreen() const { return IsWindowVisible(static_cast<HWND>(handle())); }
+
+// Components come in creation order, so a container is always decided before its children.
+void Form::makeShowingWindows() {
+    for (auto& c : components_) {
+        auto* ctl = dynamic_cast<Control*>(c.get());
+        if (!ctl || ctl->hasHandle() || !ctl->visible()) continue;
+        Control* parent = ctl->parent();
+        if (parent == this || (parent && parent->hasHandle() && parent->visible())) ctl->handle();
+    }
+}
+
 // The show handler runs once the window is on screen, each time it becomes visible.
-static void showWith(HWND h, int command) {
+static void showWith(Form& form, int command) {
+    HWND h = static_cast<HWND>(form.handle());
     bool wasVisible = IsWindowVisible(h);
+    form.makeShowingWindows();
     ShowWindow(h, command);
     if (!wasVisible) PostMessageW(h, WM_APP + 1, 0, 0);
 }
 
 void Form::show() {
-    showWith(static_cast<HWND>(handle_), SW_SHOW);
-    SetForegroundWindow(static_cast<HWND>(handle_));
+    showWith(*this, SW_SHOW);
+    SetForegroundWindow(static_cast<HWND>(handle()));
 }
-void Form::showMaximized() { showWith(static_cast<HWND>(handle_), SW_SHOWMAXIMIZED); }
+void Form::showMaximized() { showWith(*this, SW_SHOWMAXIMIZED); }
 void Form::hide() {
-    ShowWindow(static_cast<HWND>(handle_), SW_HIDE);
+    ShowWindow(static_cast<HWND>(handle()), SW_HIDE);
     modalRunning = false;
 }
 
 void Form::showModal() {
-    HWND self = static_cast<HWND>(handle_);
+    HWND self = static_cast<HWND>(handle());
     std::vector<HWND> disabled;
     for (Form* f : Application::instance().forms) {
         HWND h = static_cast<HWND>(f->handle());
@@ -172,10 +187,10 @@ void Form::showModal() {
     for (HWND h : disabled) EnableWindow(h, TRUE);
 }
 
-void Form::close() { SendMessageW(static_cast<HWND>(handle_), WM_CLOSE, 0, 0); }
+void Form::close() { SendMessageW(static_cast<HWND>(handle()), WM_CLOSE, 0, 0); }
 
 void Form::centre() {
-    HWND h = static_cast<HWND>(handle_);
+    HWND h = static_cast<HWND>(handle());
     RECT r;
     GetWindowRect(h, &r);
     int w = r.right - r.left, hgt = r.bottom - r.top;
@@ -184,7 +199,7 @@ void Form::centre() {
 }
 
 void Form::setStyleBits(unsigned long remove) {
-    HWND h = static_cast<HWND>(handle_);
+    HWND h = static_cast<HWND>(handle());
     SetWindowLongW(h, GWL_STYLE, LONG(GetWindowLongW(h, GWL_STYLE) & ~remove));
     SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
 }
@@ -193,19 +208,21 @@ void Form::rebuildTooltip() {
     if (tooltip_) DestroyWindow(static_cast<HWND>(tooltip_));
     DWORD style = WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | (balloon_ ? TTS_BALLOON : 0);
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, style, 0, 0, 0, 0,
-                               static_cast<HWND>(handle_), nullptr, GetModuleHandleW(nullptr), nullptr);
+                               static_cast<HWND>(handle()), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(static_cast<HWND>(tooltip_), TTM_SETMAXTIPWIDTH, 0, 400);
     for (auto& c : components_)
-        if (auto* ctl = dynamic_cast<Control*>(c.get()); ctl && !ctl->hint().empty()) registerHint(ctl);
+        if (auto* ctl = dynamic_cast<Control*>(c.get()); ctl && ctl->hasHandle() && !ctl->hint().empty())
+            registerHint(ctl);
 }
 
 void Form::registerHint(Control* c) {
+    if (!c->hasHandle()) return;   // registered when its window is made
     if (!tooltip_) rebuildTooltip();
     std::wstring text = widen(c->hint());
     TOOLINFOW ti{};
     ti.cbSize = TTTOOLINFOW_V2_SIZE;
     ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = static_cast<HWND>(handle_);
+    ti.hwnd = static_cast<HWND>(handle());
     ti.uId = UINT_PTR(c->handle());
     ti.lpszText = text.data();
     HWND tip = static_cast<HWND>(tooltip_);
@@ -215,9 +232,10 @@ void Form::registerHint(Control* c) {
     }
 }
 
+// The tooltip window is made with the first tool, in the style chosen by then.
 void Form::setBalloonHints(bool on) {
     balloon_ = on;
-    rebuildTooltip();
+    if (tooltip_) rebuildTooltip();
 }
 
 // ---- Application

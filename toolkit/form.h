@@ -39,6 +39,11 @@ public:
     void registerHint(Control* c);
     void setBalloonHints(bool on);
 
+    bool onScreen() const;
+    // Makes the windows of the controls that show now: those marked visible whose containers
+    // are made and visible. The rest wait until they come on screen or are asked for.
+    void makeShowingWindows();
+
     std::function<void()> onShow;
     std::function<void()> onClose;
     std::function<void(int key)> onKeyDown;   // sees keys before the focused control

@@ -66,8 +66,16 @@ CheckBox::CheckBox(Form* owner, std::string name, Control* parent, const std::st
     : Control(owner, std::move(name)) {
     create(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, parent, caption, r);
 }
-bool CheckBox::checked() const { return SendMessageW(hwndOf(this), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-void CheckBox::setChecked(bool on) { SendMessageW(hwndOf(this), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+bool CheckBox::checked() const {
+    return hasHandle() ? SendMessageW(hwndOf(this), BM_GETCHECK, 0, 0) == BST_CHECKED : checked_;
+}
+void CheckBox::setChecked(bool on) {
+    checked_ = on;
+    if (hasHandle()) SendMessageW(hwndOf(this), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+void CheckBox::realized() {
+    if (checked_) SendMessageW(hwndOf(this), BM_SETCHECK, BST_CHECKED, 0);
+}
 void CheckBox::handleCommand(int code) {
     if (code == BN_CLICKED) fire(onClick);
 }
@@ -79,9 +87,15 @@ RadioButton::RadioButton(Form* owner, std::string name, Control* parent, const s
     create(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP : 0), 0,
            parent, caption, r);
 }
-bool RadioButton::checked() const { return SendMessageW(hwndOf(this), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool RadioButton::checked() const {
+    return hasHandle() ? SendMessageW(hwndOf(this), BM_GETCHECK, 0, 0) == BST_CHECKED : checked_;
+}
 void RadioButton::setChecked(bool on) {
-    SendMessageW(hwndOf(this), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    checked_ = on;
+    if (hasHandle()) SendMessageW(hwndOf(this), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+void RadioButton::realized() {
+    if (checked_) SendMessageW(hwndOf(this), BM_SETCHECK, BST_CHECKED, 0);
 }
 void RadioButton::handleCommand(int code) {
     if (code == BN_CLICKED) fire(onClick);
@@ -91,8 +105,9 @@ void RadioButton::handleCommand(int code) {
 GroupBox::GroupBox(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)
     : Control(owner, std::move(name)) {
     create(L"BUTTON", WS_VISIBLE | BS_GROUPBOX, 0, parent, caption, r);
-    SetWindowPos(hwndOf(this), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
+// Beneath the controls it frames.
+void GroupBox::realized() { SetWindowPos(hwndOf(this), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
 
 // ---- Edit, Memo
 Edit::Edit(Form* owner, std::string name, Control* parent, const std::string& text, Rect r)
@@ -116,22 +131,70 @@ ComboBox::ComboBox(Form* owner, std::string name, Control* parent, const std::st
 
 void ComboBox::build(Control* parent, const std::string& text, Rect r, bool editable) {
     r.h = 300;
+    editable_ = editable;
     create(L"COMBOBOX", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL |
                             (editable ? CBS_DROPDOWN : CBS_DROPDOWNLIST),
            0, parent, "", r);
-    setText(text);
+    if (editable) editText_ = text;
+}
+
+// A combo box is the dearest control to make, so its list lives here until the window exists;
+// the window then gets the items, the selection and the edit text in that order.
+void ComboBox::realized() {
+    HWND h = hwndOf(this);
+    for (const std::string& item : items_) SendMessageW(h, CB_ADDSTRING, 0, LPARAM(widen(item).c_str()));
+    if (index_ >= 0) SendMessageW(h, CB_SETCURSEL, WPARAM(index_), 0);
+    if (editable_) SetWindowTextW(h, widen(editText_).c_str());
+    items_.clear();
+}
+
+std::string ComboBox::text() const {
+    if (hasHandle()) return Control::text();
+    if (editable_) return editText_;
+    return index_ >= 0 ? items_[size_t(index_)] : std::string();
+}
+
+// A drop-down list has no text of its own to set.
+void ComboBox::setText(const std::string& text) {
+    if (hasHandle())
+        Control::setText(text);
+    else if (editable_)
+        editText_ = text;
 }
 
 void ComboBox::clear() {
+    if (!hasHandle()) {
+        items_.clear();
+        index_ = -1;
+        return;
+    }
     std::string keep = text();   // the edit text survives a refill
     SendMessageW(hwndOf(this), CB_RESETCONTENT, 0, 0);
     setText(keep);
 }
-void ComboBox::add(const std::string& item) { SendMessageW(hwndOf(this), CB_ADDSTRING, 0, LPARAM(widen(item).c_str())); }
-int ComboBox::count() const { return int(SendMessageW(hwndOf(this), CB_GETCOUNT, 0, 0)); }
-std::string ComboBox::item(int i) const { return listText(hwndOf(this), CB_GETLBTEXTLEN, CB_GETLBTEXT, i); }
-int ComboBox::itemIndex() const { return int(SendMessageW(hwndOf(this), CB_GETCURSEL, 0, 0)); }
-void ComboBox::setItemIndex(int i) { SendMessageW(hwndOf(this), CB_SETCURSEL, WPARAM(i), 0); }
+void ComboBox::add(const std::string& item) {
+    if (hasHandle())
+        SendMessageW(hwndOf(this), CB_ADDSTRING, 0, LPARAM(widen(item).c_str()));
+    else
+        items_.push_back(item);
+}
+int ComboBox::count() const {
+    return hasHandle() ? int(SendMessageW(hwndOf(this), CB_GETCOUNT, 0, 0)) : int(items_.size());
+}
+std::string ComboBox::item(int i) const {
+    if (hasHandle()) return listText(hwndOf(this), CB_GETLBTEXTLEN, CB_GETLBTEXT, i);
+    return i >= 0 && size_t(i) < items_.size() ? items_[size_t(i)] : std::string();
+}
+int ComboBox::itemIndex() const { return hasHandle() ? int(SendMessageW(hwndOf(this), CB_GETCURSEL, 0, 0)) : index_; }
+// Choosing an item puts it in the edit; choosing none (or one past the end) empties the edit.
+void ComboBox::setItemIndex(int i) {
+    if (hasHandle()) {
+        SendMessageW(hwndOf(this), CB_SETCURSEL, WPARAM(i), 0);
+        return;
+    }
+    index_ = i >= 0 && size_t(i) < items_.size() ? i : -1;
+    if (editable_) editText_ = index_ >= 0 ? items_[size_t(index_)] : std::string();
+}
 void ComboBox::handleCommand(int code) {
     if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE) fire(onChange);
     if (code == CBN_SETFOCUS) fire(onEnter);
@@ -187,14 +250,19 @@ VirtualListBox::VirtualListBox(Form* owner, std::string name, Control* parent, R
            WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                LBS_NODATA | LBS_OWNERDRAWFIXED,
            WS_EX_CLIENTEDGE, parent, "", r);
-    SendMessageW(hwndOf(this), LB_SETHORIZONTALEXTENT, 2000, 0);
 }
 
 VirtualListBox::~VirtualListBox() { detail::forgetDirty(this); }
 
+void VirtualListBox::realized() {
+    SendMessageW(hwndOf(this), LB_SETHORIZONTALEXTENT, 2000, 0);
+    dirty_ = true;
+    flush();
+}
+
 void VirtualListBox::clear() {
     lines_.clear();
-    SendMessageW(hwndOf(this), LB_SETCOUNT, 0, 0);
+    if (hasHandle()) SendMessageW(hwndOf(this), LB_SETCOUNT, 0, 0);
     dirty_ = false;
 }
 
@@ -210,6 +278,7 @@ void VirtualListBox::add(const std::string& line) {
 void VirtualListBox::flush() {
     if (!dirty_) return;
     dirty_ = false;
+    if (!hasHandle()) return;   // the window takes the count when it is made
     HWND h = hwndOf(this);
     int sel = int(SendMessageW(h, LB_GETCURSEL, 0, 0));
     SendMessageW(h, LB_SETCOUNT, WPARAM(lines_.size()), 0);
@@ -276,7 +345,7 @@ void PageControl::setActive(TabSheet* sheet) {
         if (tabs_[i] == sheet) SendMessageW(hwndOf(this), TCM_SETCURSEL, i, 0);
     layout();
     sheet->setVisible(true);
-    SetWindowPos(static_cast<HWND>(sheet->handle()), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (sheet->hasHandle()) SetWindowPos(hwndOf(sheet), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void PageControl::layout() {
@@ -300,10 +369,12 @@ long long PageControl::handleNotify(void* p) {
 TabSheet::TabSheet(Form* owner, std::string name, PageControl* pages, const std::string& caption)
     : Control(owner, std::move(name)), pages_(pages), caption_(caption) {
     // Sheets are siblings of the tab control so that their children route to our own procedure.
-    Control* parent = Control::fromHandle(GetParent(static_cast<HWND>(pages->handle())));
     // No WS_CLIPCHILDREN: group boxes paint no background of their own, the container does.
-    create(detail::kContainerClass, 0, WS_EX_CONTROLPARENT, parent, "", {});
+    create(detail::kContainerClass, 0, WS_EX_CONTROLPARENT, pages->parent(), "", {});
 }
+
+// Above the tab control it lies on.
+void TabSheet::realized() { SetWindowPos(hwndOf(this), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
 
 void TabSheet::setText(const std::string& text) {
     caption_ = text;
@@ -324,8 +395,8 @@ UniListBox::UniListBox(Form* owner, std::string name, Control* parent, Rect r)
     : Control(owner, std::move(name)) {
     create(L"LISTBOX", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
            WS_EX_CLIENTEDGE, parent, "", r);
-    SendMessageW(hwndOf(this), LB_SETHORIZONTALEXTENT, 1500, 0);
 }
+void UniListBox::realized() { SendMessageW(hwndOf(this), LB_SETHORIZONTALEXTENT, 1500, 0); }
 void UniListBox::clear() { SendMessageW(hwndOf(this), LB_RESETCONTENT, 0, 0); }
 void UniListBox::add(const std::string& item) { SendMessageW(hwndOf(this), LB_ADDSTRING, 0, LPARAM(widen(item).c_str())); }
 int UniListBox::count() const { return int(SendMessageW(hwndOf(this), LB_GETCOUNT, 0, 0)); }
@@ -343,8 +414,8 @@ UniCheckListBox::UniCheckListBox(Form* owner, std::string name, Control* parent,
            WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
            WS_EX_CLIENTEDGE, parent, "", r);
-    SendMessageW(hwndOf(this), LB_SETHORIZONTALEXTENT, 900, 0);
 }
+void UniCheckListBox::realized() { SendMessageW(hwndOf(this), LB_SETHORIZONTALEXTENT, 900, 0); }
 void UniCheckListBox::clear() { SendMessageW(hwndOf(this), LB_RESETCONTENT, 0, 0); }
 void UniCheckListBox::add(const std::string& item, bool on) {
     LRESULT i = SendMessageW(hwndOf(this), LB_ADDSTRING, 0, LPARAM(widen(item).c_str()));
@@ -392,11 +463,10 @@ bool UniCheckListBox::handleDrawItem(void* p) {
 StatusBar::StatusBar(Form* owner, std::string name, Control* parent, std::vector<int> widths)
     : Control(owner, std::move(name)) {
     create(STATUSCLASSNAMEW, WS_VISIBLE | CCS_BOTTOM, 0, parent, "", {});
-    std::vector<int> edges;
     int x = 0;
-    for (int w : widths) edges.push_back(x += w);
-    SendMessageW(hwndOf(this), SB_SETPARTS, edges.size(), LPARAM(edges.data()));
+    for (int w : widths) edges_.push_back(x += w);
 }
+void StatusBar::realized() { SendMessageW(hwndOf(this), SB_SETPARTS, edges_.size(), LPARAM(edges_.data())); }
 void StatusBar::setPanelText(int panel, const std::string& text) {
     SendMessageW(hwndOf(this), SB_SETTEXTW, WPARAM(panel), LPARAM(widen(text).c_str()));
 }
@@ -416,8 +486,11 @@ Image::Image(Form* owner, std::string name, Control* parent, Rect r) : Control(o
 Image::~Image() {
     if (bitmap_) DeleteObject(static_cast<HBITMAP>(bitmap_));
 }
+void Image::realized() {
+    if (bitmap_) SendMessageW(hwndOf(this), STM_SETIMAGE, IMAGE_BITMAP, LPARAM(bitmap_));
+}
 void Image::setBitmap(void* hbitmap) {
-    SendMessageW(hwndOf(this), STM_SETIMAGE, IMAGE_BITMAP, LPARAM(hbitmap));
+    if (hasHandle()) SendMessageW(hwndOf(this), STM_SETIMAGE, IMAGE_BITMAP, LPARAM(hbitmap));
     if (bitmap_) DeleteObject(static_cast<HBITMAP>(bitmap_));
     bitmap_ = hbitmap;
 }

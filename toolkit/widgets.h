@@ -37,6 +37,10 @@ public:
     bool checked() const;
     void setChecked(bool on);
     void handleCommand(int code) override;
+protected:
+    void realized() override;
+private:
+    bool checked_ = false;
 };
 
 class RadioButton : public Control {
@@ -46,11 +50,17 @@ public:
     bool checked() const;
     void setChecked(bool on);
     void handleCommand(int code) override;
+protected:
+    void realized() override;
+private:
+    bool checked_ = false;
 };
 
 class GroupBox : public Control {
 public:
     GroupBox(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r);
+protected:
+    void realized() override;
 };
 
 class Edit : public Control {
@@ -69,6 +79,8 @@ class ComboBox : public Control {
 public:
     ComboBox(Form* owner, std::string name, Control* parent, const std::string& text, Rect r,
              bool editable = true);
+    std::string text() const override;
+    void setText(const std::string& text) override;
     void clear();
     void add(const std::string& item);
     int count() const;
@@ -81,6 +93,12 @@ public:
 protected:
     ComboBox(Form* owner, std::string name) : Control(owner, std::move(name)) {}
     void build(Control* parent, const std::string& text, Rect r, bool editable);
+    void realized() override;
+private:
+    bool editable_ = true;
+    std::vector<std::string> items_;   // until the window exists
+    int index_ = -1;
+    std::string editText_;
 };
 
 class ListBox : public Control {
@@ -110,6 +128,8 @@ public:
     const std::vector<std::string>& lines() const { return lines_; }
     bool handleDrawItem(void* dis) override;
     void flush();   // brings the window's count up to date
+protected:
+    void realized() override;
 private:
     std::vector<std::string> lines_;
     bool dirty_ = false;
@@ -138,6 +158,8 @@ public:
     TabSheet(Form* owner, std::string name, PageControl* pages, const std::string& caption);
     std::string text() const override { return caption_; }
     void setText(const std::string& text) override;
+protected:
+    void realized() override;
 private:
     PageControl* pages_;
     std::string caption_;
@@ -165,6 +187,8 @@ public:
     int itemIndex() const;
     void setItemIndex(int i);
     void handleCommand(int code) override;
+protected:
+    void realized() override;
 };
 
 class UniComboBox : public ComboBox {
@@ -193,6 +217,8 @@ public:
     void handleCommand(int code) override;
     bool handleDrawItem(void* dis) override;
     std::function<void()> onDblClick;
+protected:
+    void realized() override;
 };
 
 class StatusBar : public Control {
@@ -200,6 +226,10 @@ public:
     StatusBar(Form* owner, std::string name, Control* parent, std::vector<int> widths);
     void setPanelText(int panel, const std::string& text);
     std::string panelText(int panel) const;
+protected:
+    void realized() override;
+private:
+    std::vector<int> edges_;
 };
 
 // A picture: shows a DIB section given as a bitmap handle.
@@ -209,6 +239,8 @@ public:
     void setBitmap(void* hbitmap);   // takes ownership; null clears
     ~Image() override;
     void handleCommand(int code) override;
+protected:
+    void realized() override;
 private:
     void* bitmap_ = nullptr;
 };

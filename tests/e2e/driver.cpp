@@ -229,6 +229,13 @@ std::string Program::text(HWND h) const {
     return narrowText(std::wstring(buf, size_t(n)));
 }
 
+void Program::showPage(int index) {
+    HWND tabs = control("MainPageControl");
+    for (int i = 0; i < 6; ++i) PostMessageW(tabs, WM_KEYDOWN, VK_LEFT, 0);
+    for (int i = 0; i < index; ++i) PostMessageW(tabs, WM_KEYDOWN, VK_RIGHT, 0);
+    pumpSleep(300);
+}
+
 // Posts the click so that a message box the handler opens does not block the driver.
 void Program::click(HWND button) {
     PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), LPARAM(button));

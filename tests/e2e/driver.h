@@ -39,6 +39,9 @@ public:
     std::string text(HWND h) const;
     void click(HWND button);
     void clickNamed(const std::string& componentName) { click(control(componentName)); }
+    // Brings a page of the main window to the front with the keyboard, as a person would; the
+    // controls of a page exist once it has been shown.
+    void showPage(int index);
     // Waits for a message box of this process; empty window when none came.
     MessageBoxSeen waitMessageBox(int timeoutMs = 10000);
     void answer(const MessageBoxSeen& box, int buttonId);   // IDOK, IDYES, IDNO

@@ -30,13 +30,6 @@ void capture(const std::string& name) {
         pumpSleep(50);
 }
 
-void showPage(Program& p, int index) {
-    HWND tabs = p.control("MainPageControl");
-    for (int i = 0; i < 6; ++i) PostMessageW(tabs, WM_KEYDOWN, VK_LEFT, 0);
-    for (int i = 0; i < index; ++i) PostMessageW(tabs, WM_KEYDOWN, VK_RIGHT, 0);
-    pumpSleep(300);
-}
-
 const char* kSettings = "[Program]\r\nVersionInfo=1.0\r\nDateRelease=08.12.2026\r\nShowLangForm=N\r\n"
                         "LangName=rus.lng\r\nDefaultLang=-1\r\n";
 
@@ -60,20 +53,20 @@ TEST_CASE("documentation pictures" * doctest::skip(shotDir() == nullptr)) {
     pumpSleep(800);
     capture("services-page");
 
-    showPage(p, 1);
+    p.showPage(1);
     HWND preset = p.control("Internetcf");
     p.click(preset);
     PostMessageW(preset, BM_SETCHECK, BST_CHECKED, 0);
     capture("configurations-page");
 
-    showPage(p, 2);
+    p.showPage(2);
     p.clickNamed("BackupSearch");
     capture("backups-page");
 
-    showPage(p, 3);
+    p.showPage(3);
     capture("log-page");
 
-    showPage(p, 4);
+    p.showPage(4);
     p.clickNamed("EnumProcTntbtn");
     capture("processes-page");
 
@@ -87,7 +80,7 @@ TEST_CASE("documentation pictures" * doctest::skip(shotDir() == nullptr)) {
     }
 
     // The main window in English, through the language selector of the extra-functions panel.
-    showPage(p, 0);
+    p.showPage(0);
     p.clickNamed("TweackStart");
     HWND selector = p.control("OpLangRNComboBox");
     int count = int(SendMessageW(selector, CB_GETCOUNT, 0, 0));

@@ -53,6 +53,7 @@ TEST_CASE("the saved log holds the start-up lines in order with their prefixes")
     p.markNotFirstRun();
     p.start();
     REQUIRE(p.mainWindow());
+    p.showPage(3);
     p.clickNamed("LogSave");
     std::vector<std::string> saved;
     for (int i = 0; i < 100 && saved.empty(); ++i) {
