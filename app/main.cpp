@@ -18,6 +18,8 @@ int main() {
     {
         MainForm main;
         tk::runHandler([&] { main.FormCreate(); });
+        // The main window is on screen and painted before the other two are made.
+        app.showMain(main);
         LangForm lang;
         AboutForm about;
         main.langForm = &lang;

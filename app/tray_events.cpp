@@ -64,6 +64,7 @@ struct Banner : tk::Component {
     Banner(tk::Form* owner, std::string name, void* decoded) : Component(owner, std::move(name)), picture(decoded) {}
     ~Banner() override { deletePicture(picture); }
     void* picture;
+    int shownWidth = -1;
 };
 
 template <class Part>
@@ -93,7 +94,10 @@ void focusMoved(MainForm& form, void* gaining) {
 }
 
 void fitBanner(MainForm& form, int width) {
-    form.TopImage->setBitmap(leftPartOf(part<Banner>(form, "TopImagePicture").picture, width));
+    Banner& banner = part<Banner>(form, "TopImagePicture");
+    if (banner.shownWidth == width) return;
+    banner.shownWidth = width;
+    form.TopImage->setBitmap(leftPartOf(banner.picture, width));
 }
 
 void showPage(MainForm& form, tk::TabSheet* sheet) {

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/text_codec.h"
+#include "toolkit/late_bound.h"
 #include "toolkit/text.h"
 
 namespace qlmr {
@@ -46,7 +47,8 @@ public:
         cc.rgbResult = color;
         cc.lpCustColors = customColors;
         cc.Flags = CC_RGBINIT;
-        if (!ChooseColorA(&cc)) return false;
+        static const auto chooseColorA = tk::lateBound<decltype(&ChooseColorA)>("comdlg32.dll", "ChooseColorA");
+        if (!chooseColorA || !chooseColorA(&cc)) return false;
         color = cc.rgbResult;
         return true;
     }
@@ -59,7 +61,8 @@ public:
         cf.lpLogFont = &lf;
         cf.rgbColors = font.color;
         cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
-        if (!ChooseFontA(&cf)) return false;
+        static const auto chooseFontA = tk::lateBound<decltype(&ChooseFontA)>("comdlg32.dll", "ChooseFontA");
+        if (!chooseFontA || !chooseFontA(&cf)) return false;
         font = fromLogFont(lf, cf.rgbColors);
         return true;
     }

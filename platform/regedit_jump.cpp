@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "platform/text_codec.h"
+#include "toolkit/late_bound.h"
 
 namespace qlmr {
 namespace {
@@ -33,7 +34,8 @@ HWND startEditor() {
     info.lpVerb = "open";
     info.lpFile = "regedit.exe";
     info.nShow = SW_SHOWNORMAL;
-    if (ShellExecuteExA(&info) && info.hProcess) {
+    static const auto shellExecuteEx = tk::lateBound<decltype(&ShellExecuteExA)>("shell32.dll", "ShellExecuteExA");
+    if (shellExecuteEx && shellExecuteEx(&info) && info.hProcess) {
         WaitForInputIdle(info.hProcess, 200);
         CloseHandle(info.hProcess);
     }

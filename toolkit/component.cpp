@@ -244,9 +244,12 @@ void Control::redrawAll() {
 }
 void Control::setFocus() { SetFocus(static_cast<HWND>(handle())); }
 
+// A control is moved only by its program, so a child asked for the bounds it was last given
+// stays where it is: moving a window on screen costs a repaint even when nothing changes.
 void Control::setBounds(Rect r) {
+    const bool same = r.x == rect_.x && r.y == rect_.y && r.w == rect_.w && r.h == rect_.h;
     rect_ = r;
-    if (handle_) MoveWindow(static_cast<HWND>(handle_), r.x, r.y, r.w, r.h, TRUE);
+    if (handle_ && !(same && parent_)) MoveWindow(static_cast<HWND>(handle_), r.x, r.y, r.w, r.h, TRUE);
 }
 
 Rect Control::bounds() const {

@@ -153,7 +153,34 @@ void Form::show() {
     showWith(*this, SW_SHOW);
     SetForegroundWindow(static_cast<HWND>(handle()));
 }
-void Form::showMaximized() { showWith(*this, SW_SHOWMAXIMIZED); }
+// Gives a hidden window its maximized size, so that the controls are laid out and made where
+// they will stay rather than moved once on screen. Returns the placement to restore to.
+static WINDOWPLACEMENT sizeAsMaximized(HWND h) {
+    WINDOWPLACEMENT restored{};
+    restored.length = sizeof restored;
+    GetWindowPlacement(h, &restored);
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, DWORD(GetWindowLongW(h, GWL_STYLE)), FALSE, DWORD(GetWindowLongW(h, GWL_EXSTYLE)));
+    // A maximized window's borders lie just outside the work area.
+    const int width = work.right - work.left - 2 * frame.left;
+    const int height = work.bottom - work.top + 2 * frame.bottom;
+    SetWindowPos(h, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return restored;
+}
+
+void Form::showMaximized() {
+    HWND h = static_cast<HWND>(handle());
+    if (IsWindowVisible(h) || IsZoomed(h)) {
+        showWith(*this, SW_SHOWMAXIMIZED);
+        return;
+    }
+    WINDOWPLACEMENT restored = sizeAsMaximized(h);
+    showWith(*this, SW_SHOWMAXIMIZED);
+    restored.showCmd = SW_SHOWMAXIMIZED;
+    SetWindowPlacement(h, &restored);   // the restore button gives back the size it was made with
+}
 void Form::hide() {
     ShowWindow(static_cast<HWND>(handle()), SW_HIDE);
     modalRunning = false;
@@ -285,9 +312,15 @@ static void dispatch(MSG& m) {
     }
 }
 
-int Application::run(Form& main) {
+void Application::showMain(Form& main) {
     main.isMain = true;
-    if (!terminated_) main.showMaximized();
+    if (terminated_) return;
+    main.showMaximized();
+    RedrawWindow(static_cast<HWND>(main.handle()), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+int Application::run(Form& main) {
+    if (!main.onScreen()) showMain(main);
     MSG m;
     while (!terminated_ && GetMessageW(&m, nullptr, 0, 0)) {
         dispatch(m);

@@ -68,7 +68,9 @@ public:
     std::string helpFile;
     std::vector<Form*> forms;      // creation order; every open window of the program
     void* mainWindow() const;
-    int run(Form& main);
+    // Shows the main window maximized and paints it at once (unless the program is ending).
+    void showMain(Form& main);
+    int run(Form& main);   // shows the main window if it is not yet on screen
     void processMessages();
     void terminate();
     bool terminated() const { return terminated_; }

@@ -1,6 +1,7 @@
 #include "toolkit/tray.h"
 
 #include "toolkit/form.h"
+#include "toolkit/late_bound.h"
 #include "toolkit/menu.h"
 #include "toolkit/text.h"
 #include "toolkit/win.h"
@@ -27,6 +28,8 @@ TrayIcon::~TrayIcon() { setActive(false); }
 
 void TrayIcon::setActive(bool on) {
     if (on == active_) return;
+    static const auto notifyIcon = lateBound<decltype(&Shell_NotifyIconW)>("shell32.dll", "Shell_NotifyIconW");
+    if (!notifyIcon) return;
     NOTIFYICONDATAW d = baseData(owner());
     if (on) {
         d.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
@@ -34,9 +37,9 @@ void TrayIcon::setActive(bool on) {
         d.hIcon = static_cast<HICON>(Application::instance().icon());
         std::wstring w = widen(tip_);
         lstrcpynW(d.szTip, w.c_str(), int(sizeof d.szTip / sizeof d.szTip[0]));
-        Shell_NotifyIconW(NIM_ADD, &d);
+        notifyIcon(NIM_ADD, &d);
     } else {
-        Shell_NotifyIconW(NIM_DELETE, &d);
+        notifyIcon(NIM_DELETE, &d);
     }
     active_ = on;
 }
