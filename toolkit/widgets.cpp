@@ -376,7 +376,9 @@ TabSheet::TabSheet(Form* owner, std::string name, PageControl* pages, const std:
 // Above the tab control it lies on.
 void TabSheet::realized() { SetWindowPos(hwndOf(this), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
 
+// The tab control measures every tab again for each caption it is given.
 void TabSheet::setText(const std::string& text) {
+    if (text == caption_) return;
     caption_ = text;
     pages_->updateTab(this);
 }

@@ -1,0 +1,129 @@
+// Controls make their windows when they come on screen or are first asked for: what was set on
+// them before must reach the window, and the windows must stack as the controls were made.
+#include <doctest.h>
+
+#include <windows.h>
+
+#include "toolkit/form.h"
+#include "toolkit/widgets.h"
+
+namespace {
+
+HWND hwnd(const tk::Control* c) { return static_cast<HWND>(c->handle()); }
+
+std::wstring windowText(HWND h) {
+    wchar_t buf[256] = {};
+    GetWindowTextW(h, buf, 256);
+    return buf;
+}
+
+struct TwoPages : tk::Form {
+    TwoPages() : tk::Form("TQlmrTwoPages", "TwoPages", {0, 0, 640, 480}, WS_OVERLAPPEDWINDOW) {
+        pages = make<tk::PageControl>("Pages", this, tk::Rect{0, 0, 640, 480});
+        first = make<tk::TabSheet>("First", pages, "First");
+        second = make<tk::TabSheet>("Second", pages, "Second");
+        pages->addSheet(first, true);
+        pages->addSheet(second, true);
+        shown = make<tk::Button>("Shown", first, "On the first page", tk::Rect{8, 8, 160, 26});
+        button = make<tk::Button>("Later", second, "Later", tk::Rect{8, 8, 160, 26});
+        check = make<tk::CheckBox>("Check", second, "Check", tk::Rect{8, 40, 160, 20});
+        edit = make<tk::ComboBox>("Edit", second, "typed", tk::Rect{8, 70, 160, 24}, true);
+        list = make<tk::ComboBox>("List", second, "", tk::Rect{8, 100, 160, 24}, false);
+    }
+    tk::PageControl* pages;
+    tk::TabSheet *first, *second;
+    tk::Button *shown, *button;
+    tk::CheckBox* check;
+    tk::ComboBox *edit, *list;
+};
+
+}  // namespace
+
+TEST_CASE("a hidden page's controls keep what they are given until their windows are made") {
+    TwoPages form;
+    form.button->setText("Начать");
+    form.button->setEnabled(false);
+    form.check->setChecked(true);
+    for (const char* item : {"один", "два", "три"}) {
+        form.edit->add(item);
+        form.list->add(item);
+    }
+    form.edit->setItemIndex(1);
+    form.list->setItemIndex(2);
+    form.edit->clear();   // the edit text survives a refill
+    form.edit->add("четыре");
+    form.show();
+    tk::Application::instance().processMessages();
+
+    CHECK(form.shown->hasHandle());
+    CHECK_FALSE(form.button->hasHandle());
+    CHECK_FALSE(form.edit->hasHandle());
+    // Read back without windows.
+    CHECK(form.button->text() == "Начать");
+    CHECK_FALSE(form.button->enabled());
+    CHECK(form.check->checked());
+    CHECK(form.edit->text() == "два");
+    CHECK(form.edit->count() == 1);
+    CHECK(form.edit->itemIndex() == -1);
+    CHECK(form.list->text() == "три");
+    CHECK(form.list->item(0) == "один");
+
+    form.pages->setActive(form.second);
+    REQUIRE(form.button->hasHandle());
+    REQUIRE(form.list->hasHandle());
+    CHECK(windowText(hwnd(form.button)) == L"Начать");
+    CHECK_FALSE(IsWindowEnabled(hwnd(form.button)));
+    CHECK(SendMessageW(hwnd(form.check), BM_GETCHECK, 0, 0) == BST_CHECKED);
+    CHECK(SendMessageW(hwnd(form.edit), CB_GETCOUNT, 0, 0) == 1);
+    CHECK(windowText(hwnd(form.edit)) == L"два");
+    CHECK(SendMessageW(hwnd(form.list), CB_GETCURSEL, 0, 0) == 2);
+    CHECK(form.list->text() == "три");
+    // The component name is on the window for other processes.
+    CHECK(GetPropW(hwnd(form.check), L"QlmrName") != nullptr);
+}
+
+TEST_CASE("a choice past the end of a waiting drop-down empties it, as the window would") {
+    TwoPages form;
+    form.edit->add("один");
+    form.edit->setItemIndex(0);
+    form.edit->setItemIndex(5);
+    CHECK(form.edit->itemIndex() == -1);
+    CHECK(form.edit->text().empty());
+    form.edit->handle();
+    CHECK(SendMessageW(hwnd(form.edit), CB_GETCURSEL, 0, 0) == CB_ERR);
+    CHECK(windowText(hwnd(form.edit)).empty());
+}
+
+TEST_CASE("windows made out of order stack in the order their controls were made") {
+    TwoPages form;
+    // The third control's window first (asked for by its handle), then the page comes on screen.
+    HWND third = hwnd(form.edit);
+    form.show();
+    form.pages->setActive(form.second);
+    HWND firstMade = hwnd(form.button), second = hwnd(form.check), fourth = hwnd(form.list);
+    CHECK(GetWindow(firstMade, GW_HWNDNEXT) == second);
+    CHECK(GetWindow(second, GW_HWNDNEXT) == third);
+    CHECK(GetWindow(third, GW_HWNDNEXT) == fourth);
+}
+
+TEST_CASE("a window that starts maximized restores to the size it was made with") {
+    TwoPages form;
+    RECT before;
+    GetWindowRect(hwnd(&form), &before);
+    form.showMaximized();
+    tk::Application::instance().processMessages();
+    CHECK(IsZoomed(hwnd(&form)));
+    // Its controls were laid out for the maximized size before they were made.
+    RECT client;
+    GetClientRect(hwnd(&form), &client);
+    CHECK(client.right > 640);
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(hwnd(&form), &placement);
+    CHECK(placement.rcNormalPosition.right - placement.rcNormalPosition.left == before.right - before.left);
+    CHECK(placement.rcNormalPosition.bottom - placement.rcNormalPosition.top == before.bottom - before.top);
+    ShowWindow(hwnd(&form), SW_RESTORE);
+    RECT restored;
+    GetWindowRect(hwnd(&form), &restored);
+    CHECK(restored.right - restored.left == before.right - before.left);
+}
