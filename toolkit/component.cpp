@@ -1,6 +1,7 @@
 #include "toolkit/component.h"
 
 #include <stdexcept>
+#include <unordered_map>
 
 #include "toolkit/dialogs.h"
 #include "toolkit/form.h"
@@ -19,6 +20,13 @@ HFONT defaultFont() {
         return CreateFontIndirectW(&m.lfMessageFont);
     }();
     return font;
+}
+
+// The control of each window of the program. Kept in the process rather than as a window
+// property: every routed message asks for it, and a property costs a call to the window server.
+std::unordered_map<HWND, Control*>& controlsByWindow() {
+    static std::unordered_map<HWND, Control*> controls;
+    return controls;
 }
 
 int nextControlId() {
@@ -118,7 +126,7 @@ Control::Control(Form* owner, std::string name) : Component(owner, std::move(nam
 Control::~Control() {
     HWND h = static_cast<HWND>(handle_);
     if (h) {
-        RemovePropW(h, detail::kObjectProp);
+        detail::controlsByWindow().erase(h);
         if (ATOM a = ATOM(uintptr_t(GetPropW(h, detail::kNameProp)))) GlobalDeleteAtom(a);
         RemovePropW(h, detail::kNameProp);
         if (IsWindow(h)) DestroyWindow(h);
@@ -151,7 +159,7 @@ void Control::makeWindow() {
                              rect_.h, parentHwnd, id, GetModuleHandleW(nullptr), nullptr);
     if (!h) throw std::runtime_error("Error creating window " + name());
     handle_ = h;
-    SetPropW(h, detail::kObjectProp, this);
+    detail::controlsByWindow()[h] = this;
     // Component names are readable from other processes through a global atom.
     if (!name().empty())
         SetPropW(h, detail::kNameProp, reinterpret_cast<HANDLE>(uintptr_t(GlobalAddAtomW(widen(name()).c_str()))));
@@ -184,7 +192,9 @@ void Control::placeAmongSiblings() {
 
 Control* Control::fromHandle(void* hwnd) {
     if (!hwnd) return nullptr;
-    return static_cast<Control*>(GetPropW(static_cast<HWND>(hwnd), detail::kObjectProp));
+    const auto& controls = detail::controlsByWindow();
+    const auto found = controls.find(static_cast<HWND>(hwnd));
+    return found == controls.end() ? nullptr : found->second;
 }
 
 std::string Control::text() const {
@@ -204,7 +214,16 @@ void Control::setText(const std::string& text) {
         return;
     }
     if (text == Control::text()) return;
-    SetWindowTextW(static_cast<HWND>(handle_), widen(text).c_str());
+    HWND h = static_cast<HWND>(handle_);
+    const std::wstring wide = widen(text);
+    if (plainTextWindow_ && IsWindowVisible(h)) {
+        // A label or button on screen would repaint at once for every new text; it takes the
+        // text as its window text and repaints with the next paint, once for all changes.
+        DefWindowProcW(h, WM_SETTEXT, 0, LPARAM(wide.c_str()));
+        InvalidateRect(h, nullptr, TRUE);
+        return;
+    }
+    SetWindowTextW(h, wide.c_str());
 }
 
 bool Control::enabled() const {

@@ -80,6 +80,8 @@ protected:
     // Runs once the window exists: hands it what was set on the control before.
     virtual void realized() {}
     void fire(const std::function<void()>& handler);
+    // Labels and buttons keep their text as the window's own text and draw it when painted.
+    bool plainTextWindow_ = false;
     unsigned long color_ = 0xFFFFFFFF;
     unsigned long textColor_ = 0xFFFFFFFF;
     void* brush_ = nullptr;

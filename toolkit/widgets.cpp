@@ -25,6 +25,7 @@ std::string listText(HWND h, UINT lenMsg, UINT textMsg, int i) {
 Label::Label(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r,
              bool rightAlign)
     : Control(owner, std::move(name)) {
+    plainTextWindow_ = true;
     create(L"STATIC", WS_VISIBLE | SS_NOTIFY | (rightAlign ? SS_RIGHT : SS_LEFT), 0, parent, caption, r);
 }
 
@@ -52,6 +53,7 @@ void Label::handleCommand(int code) {
 // ---- Button
 Button::Button(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)
     : Control(owner, std::move(name)) {
+    plainTextWindow_ = true;
     create(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0, parent, caption, r);
 }
 
@@ -64,6 +66,7 @@ void Button::handleCommand(int code) {
 // ---- CheckBox
 CheckBox::CheckBox(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)
     : Control(owner, std::move(name)) {
+    plainTextWindow_ = true;
     create(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, parent, caption, r);
 }
 bool CheckBox::checked() const {
@@ -84,6 +87,7 @@ void CheckBox::handleCommand(int code) {
 RadioButton::RadioButton(Form* owner, std::string name, Control* parent, const std::string& caption,
                          Rect r, bool firstOfGroup)
     : Control(owner, std::move(name)) {
+    plainTextWindow_ = true;
     create(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP : 0), 0,
            parent, caption, r);
 }
@@ -104,6 +108,7 @@ void RadioButton::handleCommand(int code) {
 // ---- GroupBox
 GroupBox::GroupBox(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)
     : Control(owner, std::move(name)) {
+    plainTextWindow_ = true;
     create(L"BUTTON", WS_VISIBLE | BS_GROUPBOX, 0, parent, caption, r);
 }
 // Beneath the controls it frames.
@@ -390,6 +395,7 @@ Panel::Panel(Form* owner, std::string name, Control* parent, Rect r) : Control(o
 
 UniLabel::UniLabel(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)
     : Control(owner, std::move(name)) {
+    plainTextWindow_ = true;
     create(L"STATIC", WS_VISIBLE | SS_LEFT, 0, parent, caption, r);
 }
 

@@ -11,7 +11,6 @@ class VirtualListBox;
 namespace tk::detail {
 
 constexpr const wchar_t* kContainerClass = L"QlmrContainer";
-constexpr const wchar_t* kObjectProp = L"QlmrObj";
 constexpr const wchar_t* kNameProp = L"QlmrName";
 
 void registerContainerClass();
