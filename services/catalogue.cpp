@@ -11,10 +11,6 @@ constexpr const char* kRussianNames = "ServicesRealNames-rus.lng.dat";
 constexpr const char* kSystemNames = "ServicesSysNames.dat";
 constexpr const char* kHostNames = "ServicesTMNames.dat";
 
-void fillCheckList(tk::UniCheckListBox* list, const std::vector<std::string>& names) {
-    for (const std::string& n : names) list->add(n);
-}
-
 }  // namespace
 
 // The hidden lists start with the built-in catalogue; the list files replace it.
@@ -29,7 +25,7 @@ void loadBuiltinCatalogue(HiddenState& state) {
 void MainForm::LoadServiceLists() {
     const std::string folder = programFolder();
     ServiceNames->clear();
-    fillCheckList(ServiceNames, readUnicodeList(folder + kRussianNames));
+    ServiceNames->addAll(readUnicodeList(folder + kRussianNames));
     state.ServiceNameCB.clear();
     state.ServiceNameCB.assign(readAnsiList(folder + kRussianNames));
     ServiceNameCBUni->clear();
@@ -46,7 +42,7 @@ void MainForm::LoadServiceLists() {
 void MainForm::LoadDisplayNames(const std::string& languageFileName) {
     const std::string path = programFolder() + "ServicesRealNames-" + languageFileName + ".dat";
     ServiceNames->clear();
-    fillCheckList(ServiceNames, readUnicodeList(path));
+    ServiceNames->addAll(readUnicodeList(path));
     state.ServiceNameCB.clear();
     state.ServiceNameCB.assign(readAnsiList(path));
 }

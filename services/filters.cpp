@@ -69,7 +69,7 @@ void MainForm::SortTwDClick() {
     std::vector<std::string> systemNames = readAnsiList(folder + "ServicesSysNames.dat");
     std::vector<std::string> hosts = readAnsiList(folder + "ServicesTMNames.dat");
     ServiceNames->clear();
-    for (const std::string& n : names) ServiceNames->add(n);
+    ServiceNames->addAll(names);
     logLine("Загружен список сервисов");
     state.ServiceSysName.assign(std::move(systemNames));
     logLine("Загружен список системных имен сервисов");

@@ -198,7 +198,7 @@ Control* Control::fromHandle(void* hwnd) {
 }
 
 std::string Control::text() const {
-    if (!handle_) return text_;
+    if (!handle_ || textPending_) return text_;
     HWND h = static_cast<HWND>(handle_);
     int n = GetWindowTextLengthW(h);
     std::wstring buf(size_t(n) + 1, L'\0');
@@ -214,6 +214,11 @@ void Control::setText(const std::string& text) {
         return;
     }
     if (text == Control::text()) return;
+    if (plainTextWindow_ && insidePause()) {
+        text_ = text;
+        textPending_ = true;
+        return;
+    }
     HWND h = static_cast<HWND>(handle_);
     const std::wstring wide = widen(text);
     if (plainTextWindow_ && IsWindowVisible(h)) {
@@ -227,14 +232,17 @@ void Control::setText(const std::string& text) {
 }
 
 bool Control::enabled() const {
-    return handle_ ? IsWindowEnabled(static_cast<HWND>(handle_)) : !(style_ & WS_DISABLED);
+    if (handle_ && !enabledPending_) return IsWindowEnabled(static_cast<HWND>(handle_));
+    return !(style_ & WS_DISABLED);
 }
 
 void Control::setEnabled(bool on) {
-    if (handle_)
-        EnableWindow(static_cast<HWND>(handle_), on);
+    style_ = on ? style_ & ~WS_DISABLED : style_ | WS_DISABLED;
+    if (!handle_) return;
+    if (plainTextWindow_ && insidePause())
+        enabledPending_ = true;
     else
-        style_ = on ? style_ & ~WS_DISABLED : style_ | WS_DISABLED;
+        EnableWindow(static_cast<HWND>(handle_), on);
 }
 
 bool Control::visible() const {
@@ -247,11 +255,30 @@ void Control::setVisible(bool on) {
     if (on && owner() && owner()->onScreen()) owner()->makeShowingWindows();
 }
 
+bool Control::insidePause() const {
+    for (const Control* c = this; c; c = c->parent_)
+        if (c->pauses_) return true;
+    return false;
+}
+
+void Control::applyPending() {
+    if (insidePause()) return;
+    if (textPending_) SetWindowTextW(static_cast<HWND>(handle_), widen(text_).c_str());
+    if (enabledPending_) EnableWindow(static_cast<HWND>(handle_), !(style_ & WS_DISABLED));
+    textPending_ = enabledPending_ = false;
+}
+
 RedrawPause::RedrawPause(Control* c) : control_(c), wasVisible_(c->hasHandle() && c->visible()) {
+    ++c->pauses_;
     if (wasVisible_) SendMessageW(static_cast<HWND>(c->handle()), WM_SETREDRAW, FALSE, 0);
 }
 
 RedrawPause::~RedrawPause() {
+    --control_->pauses_;
+    if (Form* form = control_->owner())
+        for (auto& c : form->components())
+            if (auto* ctl = dynamic_cast<Control*>(c.get()); ctl && (ctl->textPending_ || ctl->enabledPending_))
+                ctl->applyPending();
     if (!wasVisible_) return;
     SendMessageW(static_cast<HWND>(control_->handle()), WM_SETREDRAW, TRUE, 0);
     control_->redrawAll();

@@ -98,9 +98,18 @@ private:
     std::string text_;
     Rect rect_;
     void* font_ = nullptr;
+    // While a pause holds a container, its labels and buttons keep new texts and enabled states
+    // here and their windows get them, once each, when the pause ends.
+    int pauses_ = 0;
+    bool textPending_ = false;
+    bool enabledPending_ = false;
+    bool insidePause() const;
+    void applyPending();
+    friend class RedrawPause;
 };
 
 // Holds a control's painting off while it lives (its children included), then repaints it once.
+// Texts given to the labels and buttons inside meanwhile reach their windows at the end.
 class RedrawPause {
 public:
     explicit RedrawPause(Control* c);

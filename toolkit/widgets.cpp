@@ -19,6 +19,21 @@ std::string listText(HWND h, UINT lenMsg, UINT textMsg, int i) {
     return narrow(buf);
 }
 
+// Holds a list's scroll bar and painting while it takes many rows; lists switch their own
+// redraw flag, and the window then updates once instead of once a row.
+class RowBatch {
+public:
+    explicit RowBatch(HWND list) : list_(list) { SendMessageW(list_, WM_SETREDRAW, FALSE, 0); }
+    ~RowBatch() {
+        SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list_, nullptr, TRUE);
+    }
+    RowBatch(const RowBatch&) = delete;
+    RowBatch& operator=(const RowBatch&) = delete;
+private:
+    HWND list_;
+};
+
 }  // namespace
 
 // ---- Label
@@ -147,7 +162,10 @@ void ComboBox::build(Control* parent, const std::string& text, Rect r, bool edit
 // the window then gets the items, the selection and the edit text in that order.
 void ComboBox::realized() {
     HWND h = hwndOf(this);
-    for (const std::string& item : items_) SendMessageW(h, CB_ADDSTRING, 0, LPARAM(widen(item).c_str()));
+    if (!items_.empty()) {
+        RowBatch batch(h);
+        for (const std::string& item : items_) SendMessageW(h, CB_ADDSTRING, 0, LPARAM(widen(item).c_str()));
+    }
     if (index_ >= 0) SendMessageW(h, CB_SETCURSEL, WPARAM(index_), 0);
     if (editable_) SetWindowTextW(h, widen(editText_).c_str());
     items_.clear();
@@ -429,16 +447,22 @@ void UniCheckListBox::add(const std::string& item, bool on) {
     LRESULT i = SendMessageW(hwndOf(this), LB_ADDSTRING, 0, LPARAM(widen(item).c_str()));
     SendMessageW(hwndOf(this), LB_SETITEMDATA, WPARAM(i), on ? 1 : 0);
 }
+void UniCheckListBox::addAll(const std::vector<std::string>& items) {
+    RowBatch batch(hwndOf(this));
+    for (const std::string& item : items) add(item);
+}
 int UniCheckListBox::count() const { return int(SendMessageW(hwndOf(this), LB_GETCOUNT, 0, 0)); }
 std::string UniCheckListBox::item(int i) const { return listText(hwndOf(this), LB_GETTEXTLEN, LB_GETTEXT, i); }
 int UniCheckListBox::itemIndex() const { return int(SendMessageW(hwndOf(this), LB_GETCURSEL, 0, 0)); }
 void UniCheckListBox::setItemIndex(int i) { SendMessageW(hwndOf(this), LB_SETCURSEL, WPARAM(i), 0); }
 bool UniCheckListBox::checked(int i) const { return SendMessageW(hwndOf(this), LB_GETITEMDATA, WPARAM(i), 0) == 1; }
+// A list not on screen is painted whole when it comes back; only a shown row is redrawn.
 void UniCheckListBox::setChecked(int i, bool on) {
-    SendMessageW(hwndOf(this), LB_SETITEMDATA, WPARAM(i), on ? 1 : 0);
+    HWND h = hwndOf(this);
+    SendMessageW(h, LB_SETITEMDATA, WPARAM(i), on ? 1 : 0);
     RECT r;
-    if (SendMessageW(hwndOf(this), LB_GETITEMRECT, WPARAM(i), LPARAM(&r)) != LB_ERR)
-        InvalidateRect(hwndOf(this), &r, FALSE);
+    if (IsWindowVisible(h) && SendMessageW(h, LB_GETITEMRECT, WPARAM(i), LPARAM(&r)) != LB_ERR)
+        InvalidateRect(h, &r, FALSE);
 }
 void UniCheckListBox::handleCommand(int code) {
     if (code == LBN_SELCHANGE) fire(onClick);

@@ -208,6 +208,7 @@ public:
     UniCheckListBox(Form* owner, std::string name, Control* parent, Rect r);
     void clear();
     void add(const std::string& item, bool checked = false);
+    void addAll(const std::vector<std::string>& items);   // unchecked, painted once
     int count() const;
     std::string item(int i) const;
     int itemIndex() const;

@@ -127,3 +127,26 @@ TEST_CASE("a window that starts maximized restores to the size it was made with"
     GetWindowRect(hwnd(&form), &restored);
     CHECK(restored.right - restored.left == before.right - before.left);
 }
+
+TEST_CASE("texts and enabled states given during a pause reach the windows once it ends") {
+    TwoPages form;
+    form.show();
+    HWND button = hwnd(form.shown);
+    {
+        tk::RedrawPause pause(form.first);
+        form.shown->setText("Первый");
+        form.shown->setEnabled(false);
+        form.shown->setText("Второй");
+        // Read back from the control while its window waits.
+        CHECK(form.shown->text() == "Второй");
+        CHECK_FALSE(form.shown->enabled());
+        CHECK(windowText(button) == L"On the first page");
+        CHECK(IsWindowEnabled(button));
+    }
+    CHECK(windowText(button) == L"Второй");
+    CHECK_FALSE(IsWindowEnabled(button));
+    CHECK(form.shown->text() == "Второй");
+    // Outside a pause a text goes straight to the window.
+    form.shown->setText("Третий");
+    CHECK(windowText(button) == L"Третий");
+}
