@@ -47,7 +47,9 @@ void translate(tk::Component& c, const ControlEntry& entry, bool withMemos) {
     if (withMemos && tk::isMemoKind(&c)) setComponentText(c, text);
 }
 
-void translateForm(const tk::Form& form, const IniText& file, bool withMemos) {
+void translateForm(tk::Form& form, const IniText& file, bool withMemos) {
+    // The labels and buttons take their new texts together; the window repaints once after.
+    const tk::RedrawPause textsTogether(&form, false);
     const auto& components = form.components();
     for (auto it = components.rbegin(); it != components.rend(); ++it) {
         tk::Component& c = **it;

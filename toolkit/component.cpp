@@ -261,27 +261,37 @@ bool Control::insidePause() const {
     return false;
 }
 
-void Control::applyPending() {
-    if (insidePause()) return;
-    if (textPending_) SetWindowTextW(static_cast<HWND>(handle_), widen(text_).c_str());
-    if (enabledPending_) EnableWindow(static_cast<HWND>(handle_), !(style_ & WS_DISABLED));
+// The window text is set without the control's own painting; the pause repaints the
+// container once. True when something was applied.
+bool Control::applyPending() {
+    if (insidePause()) return false;
+    HWND h = static_cast<HWND>(handle_);
+    if (textPending_) DefWindowProcW(h, WM_SETTEXT, 0, LPARAM(widen(text_).c_str()));
+    if (enabledPending_) EnableWindow(h, !(style_ & WS_DISABLED));
     textPending_ = enabledPending_ = false;
+    return true;
 }
 
-RedrawPause::RedrawPause(Control* c) : control_(c), wasVisible_(c->hasHandle() && c->visible()) {
+RedrawPause::RedrawPause(Control* c, bool holdPainting)
+    : control_(c), holdPainting_(holdPainting), wasVisible_(c->hasHandle() && c->visible()) {
     ++c->pauses_;
-    if (wasVisible_) SendMessageW(static_cast<HWND>(c->handle()), WM_SETREDRAW, FALSE, 0);
+    if (holdPainting_ && wasVisible_) SendMessageW(static_cast<HWND>(c->handle()), WM_SETREDRAW, FALSE, 0);
 }
 
 RedrawPause::~RedrawPause() {
     --control_->pauses_;
-    if (Form* form = control_->owner())
+    Form* form = control_->owner() ? control_->owner() : dynamic_cast<Form*>(control_);
+    bool changed = false;
+    if (form)
         for (auto& c : form->components())
             if (auto* ctl = dynamic_cast<Control*>(c.get()); ctl && (ctl->textPending_ || ctl->enabledPending_))
-                ctl->applyPending();
-    if (!wasVisible_) return;
-    SendMessageW(static_cast<HWND>(control_->handle()), WM_SETREDRAW, TRUE, 0);
-    control_->redrawAll();
+                changed = ctl->applyPending() || changed;
+    if (holdPainting_ && wasVisible_) {
+        SendMessageW(static_cast<HWND>(control_->handle()), WM_SETREDRAW, TRUE, 0);
+        control_->redrawAll();
+    } else if (changed && wasVisible_) {
+        control_->redrawAll();
+    }
 }
 
 void Control::redrawAll() {

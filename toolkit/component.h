@@ -104,20 +104,23 @@ private:
     bool textPending_ = false;
     bool enabledPending_ = false;
     bool insidePause() const;
-    void applyPending();
+    bool applyPending();
     friend class RedrawPause;
 };
 
 // Holds a control's painting off while it lives (its children included), then repaints it once.
-// Texts given to the labels and buttons inside meanwhile reach their windows at the end.
+// Texts and enabled states given to the labels and buttons inside meanwhile reach their windows
+// at the end. Without holding the painting (a cheaper switch under Wine), only those wait and
+// the control is repainted once if any of them changed.
 class RedrawPause {
 public:
-    explicit RedrawPause(Control* c);
+    explicit RedrawPause(Control* c, bool holdPainting = true);
     ~RedrawPause();
     RedrawPause(const RedrawPause&) = delete;
     RedrawPause& operator=(const RedrawPause&) = delete;
 private:
     Control* control_;
+    bool holdPainting_;
     bool wasVisible_;
 };
 

@@ -334,14 +334,11 @@ PageControl::PageControl(Form* owner, std::string name, Control* parent, Rect r)
     create(WC_TABCONTROLW, WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, parent, "", r);
 }
 
+// Tabs, captions and the front tab wait with the control until its window is made.
 void PageControl::addSheet(TabSheet* sheet, bool showTab) {
     sheets_.push_back(sheet);
     if (showTab) {
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        std::wstring t = widen(sheet->text());
-        item.pszText = t.data();
-        SendMessageW(hwndOf(this), TCM_INSERTITEMW, tabs_.size(), LPARAM(&item));
+        if (hasHandle()) insertTab(sheet, tabs_.size());
         tabs_.push_back(sheet);
     }
     sheet->setVisible(false);
@@ -349,7 +346,28 @@ void PageControl::addSheet(TabSheet* sheet, bool showTab) {
     layout();
 }
 
+void PageControl::insertTab(TabSheet* sheet, size_t at) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    std::wstring t = widen(sheet->text());
+    item.pszText = t.data();
+    SendMessageW(hwndOf(this), TCM_INSERTITEMW, at, LPARAM(&item));
+}
+
+void PageControl::realized() {
+    for (size_t i = 0; i < tabs_.size(); ++i) insertTab(tabs_[i], i);
+    selectTab();
+    layout();
+}
+
+void PageControl::selectTab() {
+    for (size_t i = 0; i < tabs_.size(); ++i)
+        if (tabs_[i] == active_) SendMessageW(hwndOf(this), TCM_SETCURSEL, i, 0);
+}
+
+// The tab control measures all its tabs again and repaints their row for every caption.
 void PageControl::updateTab(TabSheet* sheet) {
+    if (!hasHandle()) return;
     for (size_t i = 0; i < tabs_.size(); ++i) {
         if (tabs_[i] != sheet) continue;
         TCITEMW item{};
@@ -358,20 +376,20 @@ void PageControl::updateTab(TabSheet* sheet) {
         item.pszText = t.data();
         SendMessageW(hwndOf(this), TCM_SETITEMW, i, LPARAM(&item));
     }
-    InvalidateRect(hwndOf(this), nullptr, TRUE);   // tab widths change with their captions
 }
 
 void PageControl::setActive(TabSheet* sheet) {
     if (active_ && active_ != sheet) active_->setVisible(false);
     active_ = sheet;
-    for (size_t i = 0; i < tabs_.size(); ++i)
-        if (tabs_[i] == sheet) SendMessageW(hwndOf(this), TCM_SETCURSEL, i, 0);
+    if (hasHandle()) selectTab();
     layout();
     sheet->setVisible(true);
     if (sheet->hasHandle()) SetWindowPos(hwndOf(sheet), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
+// The sheets fill the display area, known once the tab control exists.
 void PageControl::layout() {
+    if (!hasHandle()) return;
     HWND h = hwndOf(this);
     RECT r;
     GetClientRect(h, &r);
@@ -399,7 +417,6 @@ TabSheet::TabSheet(Form* owner, std::string name, PageControl* pages, const std:
 // Above the tab control it lies on.
 void TabSheet::realized() { SetWindowPos(hwndOf(this), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
 
-// The tab control measures every tab again for each caption it is given.
 void TabSheet::setText(const std::string& text) {
     if (text == caption_) return;
     caption_ = text;

@@ -146,7 +146,11 @@ public:
     void layout();
     void updateTab(TabSheet* sheet);
     std::function<void()> onEnter;
+protected:
+    void realized() override;
 private:
+    void insertTab(TabSheet* sheet, size_t at);
+    void selectTab();
     std::vector<TabSheet*> sheets_;
     std::vector<TabSheet*> tabs_;
     TabSheet* active_ = nullptr;

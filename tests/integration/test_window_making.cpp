@@ -3,6 +3,9 @@
 #include <doctest.h>
 
 #include <windows.h>
+#include <commctrl.h>
+
+#include <string>
 
 #include "toolkit/form.h"
 #include "toolkit/widgets.h"
@@ -149,4 +152,39 @@ TEST_CASE("texts and enabled states given during a pause reach the windows once 
     // Outside a pause a text goes straight to the window.
     form.shown->setText("Третий");
     CHECK(windowText(button) == L"Третий");
+}
+
+TEST_CASE("tab captions given before the tab control exists are its tabs once it is shown") {
+    TwoPages form;
+    form.second->setText("Вторая");
+    CHECK_FALSE(form.pages->hasHandle());
+    form.show();
+    REQUIRE(form.pages->hasHandle());
+    HWND tabs = hwnd(form.pages);
+    REQUIRE(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0) == 2);
+    wchar_t caption[64] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = caption;
+    item.cchTextMax = 64;
+    SendMessageW(tabs, TCM_GETITEMW, 1, LPARAM(&item));
+    CHECK(std::wstring(caption) == L"Вторая");
+    CHECK(SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == 0);
+    // The first sheet fills the tab control's display area.
+    RECT sheet;
+    GetWindowRect(hwnd(form.first), &sheet);
+    CHECK(sheet.right - sheet.left > 600);
+}
+
+TEST_CASE("texts given together on a shown window reach every window when the batch ends") {
+    TwoPages form;
+    form.show();
+    HWND button = hwnd(form.shown);
+    {
+        tk::RedrawPause together(&form, false);
+        form.shown->setText("Together");
+        CHECK(windowText(button) == L"On the first page");
+    }
+    CHECK(windowText(button) == L"Together");
+    CHECK(form.shown->text() == "Together");
 }
