@@ -27,16 +27,24 @@ public:
         return value;
     }
 
+    // Most values fit the first buffer, read in one call; a longer one is asked for its size.
     std::string readString(const std::string& name) override {
         std::string ansiName = utf8ToAnsi(name);
-        DWORD type = 0, size = 0;
-        LONG r = RegQueryValueExA(key_, ansiName.c_str(), nullptr, &type, nullptr, &size);
+        DWORD type = 0;
+        std::string buf(512, '\0');
+        DWORD got = DWORD(buf.size());
+        LONG r = RegQueryValueExA(key_, ansiName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got);
+        if (r == ERROR_MORE_DATA) {
+            DWORD size = 0;
+            r = RegQueryValueExA(key_, ansiName.c_str(), nullptr, &type, nullptr, &size);
+            if (r == ERROR_SUCCESS) {
+                buf.assign(size + 1, '\0');
+                got = size + 1;
+                r = RegQueryValueExA(key_, ansiName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got);
+            }
+        }
         if (r != ERROR_SUCCESS) throw std::runtime_error("Failed to get data for '" + name + "'");
         if (type != REG_SZ && type != REG_EXPAND_SZ) throw std::runtime_error("Invalid data type for '" + name + "'");
-        std::string buf(size + 1, '\0');
-        DWORD got = size + 1;
-        r = RegQueryValueExA(key_, ansiName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got);
-        if (r != ERROR_SUCCESS) throw std::runtime_error("Failed to get data for '" + name + "'");
         buf.resize(got);
         while (!buf.empty() && buf.back() == '\0') buf.pop_back();
         return ansiToUtf8(buf);
