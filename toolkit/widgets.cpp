@@ -343,7 +343,7 @@ void PageControl::addSheet(TabSheet* sheet, bool showTab) {
     }
     sheet->setVisible(false);
     if (!active_ && showTab) setActive(sheet);
-    layout();
+    if (hasHandle()) layout();
 }
 
 void PageControl::insertTab(TabSheet* sheet, size_t at) {
@@ -381,15 +381,16 @@ void PageControl::updateTab(TabSheet* sheet) {
 void PageControl::setActive(TabSheet* sheet) {
     if (active_ && active_ != sheet) active_->setVisible(false);
     active_ = sheet;
-    if (hasHandle()) selectTab();
-    layout();
+    if (hasHandle()) {
+        selectTab();
+        layout();
+    }
     sheet->setVisible(true);
     if (sheet->hasHandle()) SetWindowPos(hwndOf(sheet), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-// The sheets fill the display area, known once the tab control exists.
+// The sheets fill the display area, which the tab control's window tells.
 void PageControl::layout() {
-    if (!hasHandle()) return;
     HWND h = hwndOf(this);
     RECT r;
     GetClientRect(h, &r);
