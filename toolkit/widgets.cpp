@@ -78,47 +78,33 @@ void Button::handleCommand(int code) {
     if (code == BN_CLICKED) fire(onClick);
 }
 
-// ---- CheckBox
-CheckBox::CheckBox(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)
+// ---- CheckBox, RadioButton
+CheckMark::CheckMark(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r,
+                     unsigned long buttonStyle)
     : Control(owner, std::move(name)) {
     plainTextWindow_ = true;
-    create(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, parent, caption, r);
+    create(L"BUTTON", WS_VISIBLE | WS_TABSTOP | buttonStyle, 0, parent, caption, r);
 }
-bool CheckBox::checked() const {
+bool CheckMark::checked() const {
     return hasHandle() ? SendMessageW(hwndOf(this), BM_GETCHECK, 0, 0) == BST_CHECKED : checked_;
 }
-void CheckBox::setChecked(bool on) {
+void CheckMark::setChecked(bool on) {
     checked_ = on;
     if (hasHandle()) SendMessageW(hwndOf(this), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
-void CheckBox::realized() {
+void CheckMark::realized() {
     if (checked_) SendMessageW(hwndOf(this), BM_SETCHECK, BST_CHECKED, 0);
 }
-void CheckBox::handleCommand(int code) {
+void CheckMark::handleCommand(int code) {
     if (code == BN_CLICKED) fire(onClick);
 }
 
-// ---- RadioButton
+CheckBox::CheckBox(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)
+    : CheckMark(owner, std::move(name), parent, caption, r, BS_AUTOCHECKBOX) {}
+
 RadioButton::RadioButton(Form* owner, std::string name, Control* parent, const std::string& caption,
                          Rect r, bool firstOfGroup)
-    : Control(owner, std::move(name)) {
-    plainTextWindow_ = true;
-    create(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP : 0), 0,
-           parent, caption, r);
-}
-bool RadioButton::checked() const {
-    return hasHandle() ? SendMessageW(hwndOf(this), BM_GETCHECK, 0, 0) == BST_CHECKED : checked_;
-}
-void RadioButton::setChecked(bool on) {
-    checked_ = on;
-    if (hasHandle()) SendMessageW(hwndOf(this), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-void RadioButton::realized() {
-    if (checked_) SendMessageW(hwndOf(this), BM_SETCHECK, BST_CHECKED, 0);
-}
-void RadioButton::handleCommand(int code) {
-    if (code == BN_CLICKED) fire(onClick);
-}
+    : CheckMark(owner, std::move(name), parent, caption, r, BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP : 0)) {}
 
 // ---- GroupBox
 GroupBox::GroupBox(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)

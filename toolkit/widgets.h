@@ -31,29 +31,29 @@ protected:
 class BitBtn : public Button { using Button::Button; };
 class UniButton : public Button { using Button::Button; };
 
-class CheckBox : public Control {
+// What check boxes and radio buttons share; neither kind is the other.
+class CheckMark : public Control {
 public:
-    CheckBox(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r);
     bool checked() const;
     void setChecked(bool on);
     void handleCommand(int code) override;
 protected:
+    CheckMark(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r,
+              unsigned long buttonStyle);
     void realized() override;
 private:
-    bool checked_ = false;
+    bool checked_ = false;   // until the window exists
 };
 
-class RadioButton : public Control {
+class CheckBox : public CheckMark {
+public:
+    CheckBox(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r);
+};
+
+class RadioButton : public CheckMark {
 public:
     RadioButton(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r,
                 bool firstOfGroup = false);
-    bool checked() const;
-    void setChecked(bool on);
-    void handleCommand(int code) override;
-protected:
-    void realized() override;
-private:
-    bool checked_ = false;
 };
 
 class GroupBox : public Control {
