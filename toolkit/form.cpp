@@ -153,33 +153,29 @@ void Form::show() {
     showWith(*this, SW_SHOW);
     SetForegroundWindow(static_cast<HWND>(handle()));
 }
-// Gives a hidden window its maximized size, so that the controls are laid out and made where
-// they will stay rather than moved once on screen. Returns the placement to restore to.
-static WINDOWPLACEMENT sizeAsMaximized(HWND h) {
-    WINDOWPLACEMENT restored{};
-    restored.length = sizeof restored;
-    GetWindowPlacement(h, &restored);
+// The client size a maximized window has: its borders lie just outside the work area.
+static Rect maximizedClientArea(HWND h) {
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     RECT frame{0, 0, 0, 0};
     AdjustWindowRectEx(&frame, DWORD(GetWindowLongW(h, GWL_STYLE)), FALSE, DWORD(GetWindowLongW(h, GWL_EXSTYLE)));
-    // A maximized window's borders lie just outside the work area.
     const int width = work.right - work.left - 2 * frame.left;
     const int height = work.bottom - work.top + 2 * frame.bottom;
-    SetWindowPos(h, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return restored;
+    return {0, 0, width - (frame.right - frame.left), height - (frame.bottom - frame.top)};
 }
 
+Rect Form::clientRect() const { return comingClient_ ? *comingClient_ : Control::clientRect(); }
+
+// A window coming on screen maximized lays out its controls for that size first, so that they
+// are made where they will stay rather than moved once on screen.
 void Form::showMaximized() {
     HWND h = static_cast<HWND>(handle());
-    if (IsWindowVisible(h) || IsZoomed(h)) {
-        showWith(*this, SW_SHOWMAXIMIZED);
-        return;
+    if (!IsWindowVisible(h) && !IsZoomed(h) && onResize) {
+        comingClient_ = maximizedClientArea(h);
+        runHandler(onResize);
+        comingClient_.reset();
     }
-    WINDOWPLACEMENT restored = sizeAsMaximized(h);
     showWith(*this, SW_SHOWMAXIMIZED);
-    restored.showCmd = SW_SHOWMAXIMIZED;
-    SetWindowPlacement(h, &restored);   // the restore button gives back the size it was made with
 }
 void Form::hide() {
     ShowWindow(static_cast<HWND>(handle()), SW_HIDE);

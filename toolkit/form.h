@@ -1,6 +1,7 @@
 #pragma once
 // Top-level windows and the application object with its screen form list.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,7 @@ public:
     void centre();
     void setStyleBits(unsigned long remove);
     void setCaption(const std::string& text) { setText(text); }
+    Rect clientRect() const;
     std::string caption() const { return text(); }
 
     // Tooltips: one tool per control with a hint; balloon style once switched.
@@ -56,6 +58,7 @@ public:
 
 private:
     void rebuildTooltip();
+    std::optional<Rect> comingClient_;   // the size a maximized showing is about to give
     std::vector<std::unique_ptr<Component>> components_;
     void* tooltip_ = nullptr;
     bool balloon_ = false;

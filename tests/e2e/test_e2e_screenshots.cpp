@@ -82,6 +82,7 @@ TEST_CASE("documentation pictures" * doctest::skip(shotDir() == nullptr)) {
     // The main window in English, through the language selector of the extra-functions panel.
     p.showPage(0);
     p.clickNamed("TweackStart");
+    pumpSleep(300);   // the panel's controls are made when it comes on screen
     HWND selector = p.control("OpLangRNComboBox");
     int count = int(SendMessageW(selector, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {

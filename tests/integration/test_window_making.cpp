@@ -116,6 +116,16 @@ TEST_CASE("a window that starts maximized restores to the size it was made with"
     form.showMaximized();
     tk::Application::instance().processMessages();
     CHECK(IsZoomed(hwnd(&form)));
+    // It stands where any maximized window does.
+    TwoPages plain;
+    ShowWindow(hwnd(&plain), SW_SHOWMAXIMIZED);
+    RECT ours, theirs;
+    GetWindowRect(hwnd(&form), &ours);
+    GetWindowRect(hwnd(&plain), &theirs);
+    CHECK(ours.left == theirs.left);
+    CHECK(ours.top == theirs.top);
+    CHECK(ours.right == theirs.right);
+    CHECK(ours.bottom == theirs.bottom);
     // Its controls were laid out for the maximized size before they were made.
     RECT client;
     GetClientRect(hwnd(&form), &client);
