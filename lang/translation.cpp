@@ -22,7 +22,6 @@ constexpr KindTest kTextKinds[] = {
 
 // One read of the whole file; an absent or unreadable file is an empty one.
 IniText loadLanguageFile(const std::string& path) {
-    if (!fileExists(path)) return IniText();
     try {
         return IniText(readFileBytes(path));
     } catch (const std::exception&) {

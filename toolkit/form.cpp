@@ -249,10 +249,15 @@ void Form::registerHint(Control* c) {
     ti.uId = UINT_PTR(c->handle());
     ti.lpszText = text.data();
     HWND tip = static_cast<HWND>(tooltip_);
-    if (!SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, LPARAM(&ti)) || true) {
-        SendMessageW(tip, TTM_DELTOOLW, 0, LPARAM(&ti));
+    // A control already known takes the new text; adding a tool again would hook its window again.
+    TOOLINFOW known{};
+    known.cbSize = TTTOOLINFOW_V2_SIZE;
+    known.hwnd = ti.hwnd;
+    known.uId = ti.uId;
+    if (SendMessageW(tip, TTM_GETTOOLINFOW, 0, LPARAM(&known)))
+        SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, LPARAM(&ti));
+    else
         SendMessageW(tip, TTM_ADDTOOLW, 0, LPARAM(&ti));
-    }
 }
 
 // The tooltip window is made with the first tool, in the style chosen by then.
