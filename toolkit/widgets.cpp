@@ -44,12 +44,19 @@ Label::Label(Form* owner, std::string name, Control* parent, const std::string& 
     create(L"STATIC", WS_VISIBLE | SS_NOTIFY | (rightAlign ? SS_RIGHT : SS_LEFT), 0, parent, caption, r);
 }
 
+// The four weights and underlines of the labels' font are made once and shared for the
+// program's life, so the labels paint with fonts already realized.
 void Label::setBold(bool on) {
-    LOGFONTW lf{};
-    GetObjectW(detail::defaultFont(), sizeof lf, &lf);
-    lf.lfWeight = on ? FW_BOLD : FW_NORMAL;
-    lf.lfUnderline = link_;
-    setFont(CreateFontIndirectW(&lf));
+    static HFONT fonts[2][2] = {};
+    HFONT& font = fonts[on][link_];
+    if (!font) {
+        LOGFONTW lf{};
+        GetObjectW(detail::defaultFont(), sizeof lf, &lf);
+        lf.lfWeight = on ? FW_BOLD : FW_NORMAL;
+        lf.lfUnderline = link_;
+        font = CreateFontIndirectW(&lf);
+    }
+    setFont(font);
 }
 
 void* Label::handleColor(void* hdc) {
