@@ -25,11 +25,12 @@ void loadBuiltinCatalogue(HiddenState& state) {
 void MainForm::LoadServiceLists() {
     const std::string folder = programFolder();
     ServiceNames->clear();
-    ServiceNames->addAll(readUnicodeList(folder + kRussianNames));
+    const std::vector<std::string> displayNames = readUnicodeList(folder + kRussianNames);
+    ServiceNames->addAll(displayNames);
     state.ServiceNameCB.clear();
     state.ServiceNameCB.assign(readAnsiList(folder + kRussianNames));
     ServiceNameCBUni->clear();
-    for (const std::string& n : readUnicodeList(folder + kRussianNames)) ServiceNameCBUni->add(n);
+    for (const std::string& n : displayNames) ServiceNameCBUni->add(n);   // the same file, read once
     logLine("Загружен список сервисов");
     state.ServiceSysName.clear();
     state.ServiceSysName.assign(readAnsiList(folder + kSystemNames));
