@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "toolkit/late_bound.h"
 #include "toolkit/text.h"
 
 namespace qlmr {
@@ -12,8 +13,7 @@ namespace {
 using GetDefaultPrinterFn = BOOL(WINAPI*)(LPWSTR, LPDWORD);
 
 HDC defaultPrinterDc() {
-    static const auto getDefaultPrinter = reinterpret_cast<GetDefaultPrinterFn>(
-        reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("winspool.drv"), "GetDefaultPrinterW")));
+    static const auto getDefaultPrinter = tk::lateBound<GetDefaultPrinterFn>("winspool.drv", "GetDefaultPrinterW");
     if (!getDefaultPrinter) return nullptr;
     DWORD size = 0;
     getDefaultPrinter(nullptr, &size);
