@@ -331,7 +331,7 @@ PageControl::PageControl(Form* owner, std::string name, Control* parent, Rect r)
 void PageControl::addSheet(TabSheet* sheet, bool showTab) {
     sheets_.push_back(sheet);
     if (showTab) {
-        if (hasHandle()) insertTab(sheet, tabs_.size());
+        if (hasHandle()) sendTab(TCM_INSERTITEMW, sheet, tabs_.size());
         tabs_.push_back(sheet);
     }
     sheet->setVisible(false);
@@ -339,16 +339,17 @@ void PageControl::addSheet(TabSheet* sheet, bool showTab) {
     if (hasHandle()) layout();
 }
 
-void PageControl::insertTab(TabSheet* sheet, size_t at) {
+// Inserts (TCM_INSERTITEMW) or rewrites (TCM_SETITEMW) the tab at a position with a sheet's caption.
+void PageControl::sendTab(unsigned message, TabSheet* sheet, size_t at) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     std::wstring t = widen(sheet->text());
     item.pszText = t.data();
-    SendMessageW(hwndOf(this), TCM_INSERTITEMW, at, LPARAM(&item));
+    SendMessageW(hwndOf(this), message, at, LPARAM(&item));
 }
 
 void PageControl::realized() {
-    for (size_t i = 0; i < tabs_.size(); ++i) insertTab(tabs_[i], i);
+    for (size_t i = 0; i < tabs_.size(); ++i) sendTab(TCM_INSERTITEMW, tabs_[i], i);
     selectTab();
     layout();
 }
@@ -361,14 +362,8 @@ void PageControl::selectTab() {
 // The tab control measures all its tabs again and repaints their row for every caption.
 void PageControl::updateTab(TabSheet* sheet) {
     if (!hasHandle()) return;
-    for (size_t i = 0; i < tabs_.size(); ++i) {
-        if (tabs_[i] != sheet) continue;
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        std::wstring t = widen(sheet->text());
-        item.pszText = t.data();
-        SendMessageW(hwndOf(this), TCM_SETITEMW, i, LPARAM(&item));
-    }
+    for (size_t i = 0; i < tabs_.size(); ++i)
+        if (tabs_[i] == sheet) sendTab(TCM_SETITEMW, sheet, i);
 }
 
 void PageControl::setActive(TabSheet* sheet) {

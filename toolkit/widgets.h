@@ -149,7 +149,7 @@ public:
 protected:
     void realized() override;
 private:
-    void insertTab(TabSheet* sheet, size_t at);
+    void sendTab(unsigned message, TabSheet* sheet, size_t at);
     void selectTab();
     std::vector<TabSheet*> sheets_;
     std::vector<TabSheet*> tabs_;
