@@ -125,7 +125,11 @@ bool runTitleBarCommand(MainForm& form, unsigned id) {
 
 void MainForm::wireTrayEvents() {
     make<CaptionBarButtons>("mxCaptionBarButtons");
-    make<PageFocus>("MainPageControlFocus", handle());
+    // Focus can only move once the window is on screen; watching from then on spares the
+    // watch's hook every window made before.
+    onShowing = [this] {
+        if (!find("MainPageControlFocus")) make<PageFocus>("MainPageControlFocus", handle());
+    };
     make<ColorDialog>("MainColorDialog", ServiceNames->color());
     make<FontDialog>("MainFontDialog");
     addTitleBarCommands(*this);

@@ -35,7 +35,15 @@ int nextControlId() {
 }
 
 bool routeChildMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (msg >= 0xC000 && msg == describeMessage()) {
+        result = describeWindowless(hwnd, reinterpret_cast<HWND>(wp));
+        return true;
+    }
     switch (msg) {
+    case WM_PAINT:
+        return paintWindowless(hwnd);
+    case WM_LBUTTONDOWN:
+        return clickWindowless(hwnd, lp);
     case WM_COMMAND:
         if (lp) {
             if (Control* c = Control::fromHandle(reinterpret_cast<HWND>(lp))) {
@@ -146,7 +154,25 @@ void Control::create(const wchar_t* cls, unsigned long style, unsigned long exSt
     rect_ = r;
 }
 
+void Control::createWindowless(Control* parent, unsigned long style, const std::string& text, Rect r) {
+    if (!parent) throw std::logic_error(name() + " needs a container to draw it");
+    windowless_ = true;
+    parent_ = parent;
+    style_ = style;
+    id_ = detail::nextControlId();
+    text_ = text;
+    rect_ = r;
+    parent->windowlessChildren_.push_back(this);
+}
+
+void Control::invalidate() {
+    if (!parent_ || !parent_->handle_) return;
+    RECT r{rect_.x, rect_.y, rect_.x + rect_.w, rect_.y + rect_.h};
+    InvalidateRect(static_cast<HWND>(parent_->handle_), &r, TRUE);
+}
+
 void* Control::handle() const {
+    if (windowless_) throw std::logic_error(name() + " is drawn by its container and has no window");
     if (!handle_) const_cast<Control*>(this)->makeWindow();
     return handle_;
 }
@@ -167,6 +193,8 @@ void Control::makeWindow() {
     if (parent_) placeAmongSiblings();
     realized();
     if (!hint().empty() && owner()) owner()->registerHint(this);
+    for (Control* c : windowlessChildren_)
+        if (!c->hint().empty()) c->owner()->registerHint(c);
 }
 
 // Siblings stack in creation order (the first made on top, as the tab order goes). A window
@@ -209,6 +237,15 @@ std::string Control::text() const {
 
 // An unchanged text is not set again: a visible control would repaint for nothing.
 void Control::setText(const std::string& text) {
+    if (windowless_) {
+        if (text == text_) return;
+        text_ = text;
+        if (insidePause())
+            textPending_ = true;
+        else
+            invalidate();
+        return;
+    }
     if (!handle_) {
         text_ = text;
         return;
@@ -238,6 +275,8 @@ bool Control::enabled() const {
 
 void Control::setEnabled(bool on) {
     style_ = on ? style_ & ~WS_DISABLED : style_ | WS_DISABLED;
+    if (windowless_ && insidePause()) enabledPending_ = true;
+    if (windowless_ && !insidePause()) invalidate();
     if (!handle_) return;
     if (plainTextWindow_ && insidePause())
         enabledPending_ = true;
@@ -251,6 +290,7 @@ bool Control::visible() const {
 
 void Control::setVisible(bool on) {
     style_ = on ? style_ | WS_VISIBLE : style_ & ~WS_VISIBLE;
+    if (windowless_) invalidate();
     if (handle_) ShowWindow(static_cast<HWND>(handle_), on ? SW_SHOW : SW_HIDE);
     if (on && owner() && owner()->onScreen()) owner()->makeShowingWindows();
 }
@@ -266,8 +306,8 @@ bool Control::insidePause() const {
 bool Control::applyPending() {
     if (insidePause()) return false;
     HWND h = static_cast<HWND>(handle_);
-    if (textPending_) DefWindowProcW(h, WM_SETTEXT, 0, LPARAM(widen(text_).c_str()));
-    if (enabledPending_) EnableWindow(h, !(style_ & WS_DISABLED));
+    if (textPending_ && h) DefWindowProcW(h, WM_SETTEXT, 0, LPARAM(widen(text_).c_str()));
+    if (enabledPending_ && h) EnableWindow(h, !(style_ & WS_DISABLED));
     textPending_ = enabledPending_ = false;
     return true;
 }
@@ -295,15 +335,25 @@ RedrawPause::~RedrawPause() {
 }
 
 void Control::redrawAll() {
+    if (windowless_) invalidate();
     if (handle_)
         RedrawWindow(static_cast<HWND>(handle_), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
-void Control::setFocus() { SetFocus(static_cast<HWND>(handle())); }
+void Control::setFocus() {
+    if (!windowless_) SetFocus(static_cast<HWND>(handle()));
+}
 
 // A control is moved only by its program, so a child asked for the bounds it was last given
 // stays where it is: moving a window on screen costs a repaint even when nothing changes.
 void Control::setBounds(Rect r) {
     const bool same = r.x == rect_.x && r.y == rect_.y && r.w == rect_.w && r.h == rect_.h;
+    if (windowless_ && !same) {
+        invalidate();
+        rect_ = r;
+        invalidate();
+        if (!hint().empty() && owner()) owner()->registerHint(this);
+        return;
+    }
     rect_ = r;
     if (handle_ && !(same && parent_)) MoveWindow(static_cast<HWND>(handle_), r.x, r.y, r.w, r.h, TRUE);
 }
@@ -319,6 +369,7 @@ Rect Control::bounds() const {
 }
 
 Rect Control::clientRect() const {
+    if (windowless_) return {0, 0, rect_.w, rect_.h};
     RECT r;
     GetClientRect(static_cast<HWND>(handle()), &r);
     return {0, 0, int(r.right), int(r.bottom)};
@@ -327,25 +378,30 @@ Rect Control::clientRect() const {
 // A control without a window gets its tooltip when the window is made.
 void Control::setHint(const std::string& text) {
     Component::setHint(text);
-    if (owner() && handle_) owner()->registerHint(this);
+    if (owner() && (handle_ || windowless_)) owner()->registerHint(this);
 }
 
 void Control::setFont(void* font) {
     font_ = font;
+    if (windowless_) invalidate();
     if (!handle_) return;
     SendMessageW(static_cast<HWND>(handle_), WM_SETFONT, WPARAM(font), TRUE);
     InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
 }
 
+void* Control::font() const { return font_ ? font_ : detail::defaultFont(); }
+
 void Control::setColor(unsigned long bgr) {
     color_ = bgr;
     if (brush_) DeleteObject(static_cast<HBRUSH>(brush_));
     brush_ = bgr == 0xFFFFFFFF ? nullptr : CreateSolidBrush(bgr);
+    if (windowless_) invalidate();
     if (handle_) InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
 }
 
 void Control::setTextColor(unsigned long bgr) {
     textColor_ = bgr;
+    if (windowless_) invalidate();
     if (handle_) InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
 }
 

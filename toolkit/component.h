@@ -42,6 +42,9 @@ public:
 
     void* handle() const;   // makes the window if it does not exist yet
     bool hasHandle() const { return handle_ != nullptr; }
+    // Drawn and clicked through its container, without a window of its own.
+    bool windowless() const { return windowless_; }
+    int id() const { return id_; }
     Control* parent() const { return parent_; }
     virtual std::string text() const;
     virtual void setText(const std::string& text);
@@ -56,6 +59,7 @@ public:
     void redrawAll();   // repaints the control and all its children
     void setHint(const std::string& text) override;
     void setFont(void* font);
+    void* font() const;   // the font it is drawn with
     void setColor(unsigned long bgr);   // background; 0xFFFFFFFF = system default
     void setTextColor(unsigned long bgr);
     unsigned long color() const { return color_; }
@@ -72,11 +76,20 @@ public:
 
     static Control* fromHandle(void* hwnd);
 
+    // A container draws its windowless controls in its own paint, in creation order.
+    const std::vector<Control*>& windowlessChildren() const { return windowlessChildren_; }
+    virtual void paint(void* hdc) { (void)hdc; }
+
 protected:
     // Describes the window; parent may be null for top-level forms. The window itself is made
     // by handle() or when the control comes on screen.
     void create(const wchar_t* cls, unsigned long style, unsigned long exStyle, Control* parent,
                 const std::string& text, Rect r);
+    // A control its container draws: it never gets a window of its own.
+    void createWindowless(Control* parent, unsigned long style, const std::string& text, Rect r);
+    unsigned long style() const { return style_; }
+    // Its part of the container is drawn again.
+    void invalidate();
     // Runs once the window exists: hands it what was set on the control before.
     virtual void realized() {}
     void fire(const std::function<void()>& handler);
@@ -91,6 +104,8 @@ private:
     void placeAmongSiblings();
     void* handle_ = nullptr;
     Control* parent_ = nullptr;
+    bool windowless_ = false;
+    std::vector<Control*> windowlessChildren_;   // they live as long as their container
     std::wstring class_;
     unsigned long style_ = 0;
     unsigned long exStyle_ = 0;

@@ -134,7 +134,7 @@ bool Form::onScreen() const { return IsWindowVisible(static_cast<HWND>(handle())
 void Form::makeShowingWindows() {
     for (auto& c : components_) {
         auto* ctl = dynamic_cast<Control*>(c.get());
-        if (!ctl || ctl->hasHandle() || !ctl->visible()) continue;
+        if (!ctl || ctl->windowless() || ctl->hasHandle() || !ctl->visible()) continue;
         Control* parent = ctl->parent();
         if (parent == this || (parent && parent->hasHandle() && parent->visible())) ctl->handle();
     }
@@ -145,6 +145,7 @@ static void showWith(Form& form, int command) {
     HWND h = static_cast<HWND>(form.handle());
     bool wasVisible = IsWindowVisible(h);
     form.makeShowingWindows();
+    if (!wasVisible) runHandler(form.onShowing);
     ShowWindow(h, command);
     if (!wasVisible) PostMessageW(h, WM_APP + 1, 0, 0);
 }
@@ -234,19 +235,26 @@ void Form::rebuildTooltip() {
                                static_cast<HWND>(handle()), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(static_cast<HWND>(tooltip_), TTM_SETMAXTIPWIDTH, 0, 400);
     for (auto& c : components_)
-        if (auto* ctl = dynamic_cast<Control*>(c.get()); ctl && ctl->hasHandle() && !ctl->hint().empty())
+        if (auto* ctl = dynamic_cast<Control*>(c.get()); ctl && (ctl->hasHandle() || ctl->windowless()) && !ctl->hint().empty())
             registerHint(ctl);
 }
 
+// A control with a window is a tool by its window; one drawn by its container is a tool by
+// its part of the container.
 void Form::registerHint(Control* c) {
-    if (!c->hasHandle()) return;   // registered when its window is made
+    const bool windowless = c->windowless();
+    if (windowless ? !c->parent()->hasHandle() : !c->hasHandle()) return;   // when its window is made
     if (!tooltip_) rebuildTooltip();
     std::wstring text = widen(c->hint());
     TOOLINFOW ti{};
     ti.cbSize = TTTOOLINFOW_V2_SIZE;
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = static_cast<HWND>(handle());
-    ti.uId = UINT_PTR(c->handle());
+    ti.uFlags = windowless ? TTF_SUBCLASS : TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = static_cast<HWND>(windowless ? c->parent()->handle() : handle());
+    ti.uId = windowless ? UINT_PTR(c->id()) : UINT_PTR(c->handle());
+    if (windowless) {
+        const Rect b = c->bounds();
+        ti.rect = RECT{b.x, b.y, b.x + b.w, b.y + b.h};
+    }
     ti.lpszText = text.data();
     HWND tip = static_cast<HWND>(tooltip_);
     // A control already known takes the new text; adding a tool again would hook its window again.
@@ -254,10 +262,12 @@ void Form::registerHint(Control* c) {
     known.cbSize = TTTOOLINFOW_V2_SIZE;
     known.hwnd = ti.hwnd;
     known.uId = ti.uId;
-    if (SendMessageW(tip, TTM_GETTOOLINFOW, 0, LPARAM(&known)))
+    if (SendMessageW(tip, TTM_GETTOOLINFOW, 0, LPARAM(&known))) {
         SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, LPARAM(&ti));
-    else
+        if (windowless) SendMessageW(tip, TTM_NEWTOOLRECTW, 0, LPARAM(&ti));
+    } else {
         SendMessageW(tip, TTM_ADDTOOLW, 0, LPARAM(&ti));
+    }
 }
 
 // The tooltip window is made with the first tool, in the style chosen by then.

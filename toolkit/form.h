@@ -47,6 +47,7 @@ public:
     void makeShowingWindows();
 
     std::function<void()> onShow;
+    std::function<void()> onShowing;   // just before the window comes on screen
     std::function<void()> onClose;
     std::function<void(int key)> onKeyDown;   // sees keys before the focused control
     std::function<void()> onResize;

@@ -36,13 +36,31 @@ private:
 
 }  // namespace
 
+// Draws a label as a static text control would: its background in the brush its colour
+// handler gives (the face colour by default), then its text, grey while disabled.
+static void drawStaticText(Control& c, HDC dc, unsigned long style) {
+    const Rect b = c.bounds();
+    RECT r{b.x, b.y, b.x + b.w, b.y + b.h};
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    HBRUSH brush = static_cast<HBRUSH>(c.handleColor(dc));
+    FillRect(dc, &r, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    if (!c.enabled()) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    SelectObject(dc, static_cast<HFONT>(c.font()));
+    UINT format = DT_EXPANDTABS | DT_WORDBREAK | ((style & SS_TYPEMASK) == SS_RIGHT ? DT_RIGHT : DT_LEFT);
+    if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
+    DrawTextW(dc, widen(c.text()).c_str(), -1, &r, format);
+}
+
 // ---- Label
+// Labels are drawn by their container: a window each would cost more to make than they show.
 Label::Label(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r,
              bool rightAlign)
     : Control(owner, std::move(name)) {
-    plainTextWindow_ = true;
-    create(L"STATIC", WS_VISIBLE | SS_NOTIFY | (rightAlign ? SS_RIGHT : SS_LEFT), 0, parent, caption, r);
+    createWindowless(parent, WS_VISIBLE | SS_NOTIFY | (rightAlign ? SS_RIGHT : SS_LEFT), caption, r);
 }
+
+void Label::paint(void* hdc) { drawStaticText(*this, static_cast<HDC>(hdc), style()); }
 
 // The four weights and underlines of the labels' font are made once and shared for the
 // program's life, so the labels paint with fonts already realized.
@@ -152,16 +170,25 @@ void ComboBox::build(Control* parent, const std::string& text, Rect r, bool edit
 }
 
 // A combo box is the dearest control to make, so its list lives here until the window exists;
-// the window then gets the items, the selection and the edit text in that order.
+// the window then gets the items, the selection and the edit text in that order. An editable
+// drop-down with nothing chosen shows only its edit, so it keeps its list here until the list is
+// first needed: opened, focused for typing, or chosen from.
 void ComboBox::realized() {
+    HWND h = hwndOf(this);
+    if (!editable_ || index_ >= 0) giveListToWindow();
+    if (index_ >= 0) SendMessageW(h, CB_SETCURSEL, WPARAM(index_), 0);
+    if (editable_) SetWindowTextW(h, widen(editText_).c_str());
+}
+
+void ComboBox::giveListToWindow() {
+    if (!hasHandle() || listInWindow_) return;
     HWND h = hwndOf(this);
     if (!items_.empty()) {
         RowBatch batch(h);
         for (const std::string& item : items_) SendMessageW(h, CB_ADDSTRING, 0, LPARAM(widen(item).c_str()));
     }
-    if (index_ >= 0) SendMessageW(h, CB_SETCURSEL, WPARAM(index_), 0);
-    if (editable_) SetWindowTextW(h, widen(editText_).c_str());
     items_.clear();
+    listInWindow_ = true;
 }
 
 std::string ComboBox::text() const {
@@ -179,7 +206,7 @@ void ComboBox::setText(const std::string& text) {
 }
 
 void ComboBox::clear() {
-    if (!hasHandle()) {
+    if (!listInWindow_) {
         items_.clear();
         index_ = -1;
         return;
@@ -189,22 +216,23 @@ void ComboBox::clear() {
     setText(keep);
 }
 void ComboBox::add(const std::string& item) {
-    if (hasHandle())
+    if (listInWindow_)
         SendMessageW(hwndOf(this), CB_ADDSTRING, 0, LPARAM(widen(item).c_str()));
     else
         items_.push_back(item);
 }
 int ComboBox::count() const {
-    return hasHandle() ? int(SendMessageW(hwndOf(this), CB_GETCOUNT, 0, 0)) : int(items_.size());
+    return listInWindow_ ? int(SendMessageW(hwndOf(this), CB_GETCOUNT, 0, 0)) : int(items_.size());
 }
 std::string ComboBox::item(int i) const {
-    if (hasHandle()) return listText(hwndOf(this), CB_GETLBTEXTLEN, CB_GETLBTEXT, i);
+    if (listInWindow_) return listText(hwndOf(this), CB_GETLBTEXTLEN, CB_GETLBTEXT, i);
     return i >= 0 && size_t(i) < items_.size() ? items_[size_t(i)] : std::string();
 }
-int ComboBox::itemIndex() const { return hasHandle() ? int(SendMessageW(hwndOf(this), CB_GETCURSEL, 0, 0)) : index_; }
+int ComboBox::itemIndex() const { return listInWindow_ ? int(SendMessageW(hwndOf(this), CB_GETCURSEL, 0, 0)) : index_; }
 // Choosing an item puts it in the edit; choosing none (or one past the end) empties the edit.
 void ComboBox::setItemIndex(int i) {
-    if (hasHandle()) {
+    giveListToWindow();
+    if (listInWindow_) {
         SendMessageW(hwndOf(this), CB_SETCURSEL, WPARAM(i), 0);
         return;
     }
@@ -212,6 +240,7 @@ void ComboBox::setItemIndex(int i) {
     if (editable_) editText_ = index_ >= 0 ? items_[size_t(index_)] : std::string();
 }
 void ComboBox::handleCommand(int code) {
+    if (code == CBN_DROPDOWN || code == CBN_SETFOCUS) giveListToWindow();
     if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE) fire(onChange);
     if (code == CBN_SETFOCUS) fire(onEnter);
 }
@@ -224,6 +253,7 @@ UniComboBox::UniComboBox(Form* owner, std::string name, Control* parent, const s
 }
 
 void UniComboBox::handleCommand(int code) {
+    if (code == CBN_EDITCHANGE) giveListToWindow();
     if (code == CBN_EDITCHANGE && autoComplete) {
         // Type-ahead: complete to the first entry that begins with what was typed.
         std::wstring typed = widen(text());
@@ -419,9 +449,10 @@ Panel::Panel(Form* owner, std::string name, Control* parent, Rect r) : Control(o
 
 UniLabel::UniLabel(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)
     : Control(owner, std::move(name)) {
-    plainTextWindow_ = true;
-    create(L"STATIC", WS_VISIBLE | SS_LEFT, 0, parent, caption, r);
+    createWindowless(parent, WS_VISIBLE | SS_LEFT, caption, r);
 }
+
+void UniLabel::paint(void* hdc) { drawStaticText(*this, static_cast<HDC>(hdc), style()); }
 
 UniListBox::UniListBox(Form* owner, std::string name, Control* parent, Rect r)
     : Control(owner, std::move(name)) {

@@ -16,6 +16,7 @@ public:
     void setBold(bool on);
     void* handleColor(void* hdc) override;
     void handleCommand(int code) override;
+    void paint(void* hdc) override;
 private:
     bool link_ = false;
 };
@@ -94,9 +95,11 @@ protected:
     ComboBox(Form* owner, std::string name) : Control(owner, std::move(name)) {}
     void build(Control* parent, const std::string& text, Rect r, bool editable);
     void realized() override;
+    void giveListToWindow();
 private:
     bool editable_ = true;
-    std::vector<std::string> items_;   // until the window exists
+    bool listInWindow_ = false;
+    std::vector<std::string> items_;   // until the window has the list
     int index_ = -1;
     std::string editText_;
 };
@@ -179,6 +182,7 @@ class UniPanel : public Panel { using Panel::Panel; };
 class UniLabel : public Control {
 public:
     UniLabel(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r);
+    void paint(void* hdc) override;
 };
 
 class UniListBox : public Control {

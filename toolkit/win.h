@@ -23,4 +23,11 @@ void forgetDirty(VirtualListBox* list);
 void flushDirtyLists();
 LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
+// A container's part for the controls it draws itself (toolkit/windowless.cpp).
+constexpr ULONG_PTR kDescribeTag = 0x514C4D52;   // "QLMR"
+bool paintWindowless(HWND hwnd);
+bool clickWindowless(HWND hwnd, LPARAM at);
+unsigned describeMessage();   // registered "QlmrWindowlessControls"; wParam: the window to tell
+LRESULT describeWindowless(HWND hwnd, HWND asker);
+
 }  // namespace tk::detail

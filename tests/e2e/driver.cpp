@@ -49,6 +49,43 @@ BOOL CALLBACK findTop(HWND h, LPARAM lp) {
     return TRUE;
 }
 
+// Receives what a container tells of the labels it draws: names and texts, each ended by a zero.
+std::vector<std::pair<std::string, std::string>> toldLabels;
+
+LRESULT CALLBACK receiverProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg != WM_COPYDATA) return DefWindowProcW(h, msg, wp, lp);
+    auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+    const char* at = static_cast<const char*>(copy->lpData);
+    const char* end = at + copy->cbData;
+    while (at < end) {
+        std::string name(at);
+        at += name.size() + 1;
+        std::string text(at < end ? at : "");
+        at += text.size() + 1;
+        toldLabels.emplace_back(name, text);
+    }
+    return TRUE;
+}
+
+HWND receiver() {
+    static HWND h = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = receiverProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"QlmrE2eLabelReceiver";
+        RegisterClassW(&wc);
+        return CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
+    }();
+    return h;
+}
+
+BOOL CALLBACK askContainer(HWND h, LPARAM) {
+    static const UINT describe = RegisterWindowMessageW(L"QlmrWindowlessControls");
+    DWORD_PTR told = 0;
+    SendMessageTimeoutW(h, describe, WPARAM(receiver()), 0, SMTO_ABORTIFHUNG, 5000, &told);
+    return TRUE;
+}
+
 struct NameSearch {
     std::string name;
     HWND found = nullptr;
@@ -221,6 +258,16 @@ HWND Program::control(const std::string& name, HWND top) {
     EnumChildWindows(top, findNamed, LPARAM(&s));
     if (!s.found) throw std::runtime_error("no control named " + name);
     return s.found;
+}
+
+std::string Program::labelText(const std::string& name) {
+    HWND top = mainWindow();
+    toldLabels.clear();
+    askContainer(top, 0);
+    EnumChildWindows(top, askContainer, 0);
+    for (const auto& [told, text] : toldLabels)
+        if (told == name) return text;
+    return {};
 }
 
 std::string Program::text(HWND h) const {

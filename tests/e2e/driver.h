@@ -37,6 +37,9 @@ public:
     HWND findTopLevel(const char* className, int timeoutMs);
     HWND control(const std::string& componentName, HWND top = nullptr);
     std::string text(HWND h) const;
+    // The text of a label, which its container draws without a window of its own: asked of the
+    // container windows of the main window. Empty when none has a label of that name.
+    std::string labelText(const std::string& componentName);
     void click(HWND button);
     void clickNamed(const std::string& componentName) { click(control(componentName)); }
     // Brings a page of the main window to the front with the keyboard, as a person would; the

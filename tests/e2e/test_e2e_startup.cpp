@@ -26,6 +26,24 @@ TEST_CASE("the caption carries the version and a second copy ends at once withou
     CHECK(IsWindowVisible(main));
 }
 
+TEST_CASE("the state check counts the catalogue into the labels the services page draws") {
+    Program p("statecheck");
+    p.writeFile("main.ini", kSettings);
+    p.markNotFirstRun();
+    p.start();
+    REQUIRE(p.mainWindow());
+    CHECK(p.labelText("StatAllLabel") == "Всего :");
+    CHECK(p.labelText("InfoNameLb") == "Системное название службы ");
+    p.clickNamed("ServCheckState");
+    std::string all;
+    for (int i = 0; i < 200 && all != "Всего: 91"; ++i) {
+        pumpSleep(50);
+        all = p.labelText("StatAllLabel");
+    }
+    CHECK(all == "Всего: 91");
+    CHECK(p.labelText("ActiveStatLabel").rfind("Активных: ", 0) == 0);
+}
+
 TEST_CASE("the first-run question comes while the initial snapshot is missing, and not after") {
     Program p("firstrun");
     p.writeFile("main.ini", kSettings);

@@ -147,7 +147,7 @@ TEST_CASE("the about window is laid out as a fixed 335 x 477 dialog with its tex
                                           "\r\nПрограмма: Palewick Workshop\r\nИдея и поддержка: Tovenar studio\r\n" +
                                           stars);
     // The lines of asterisks are not clipped.
-    HFONT font = HFONT(SendMessageA(static_cast<HWND>(about.AboutLabel->handle()), WM_GETFONT, 0, 0));
+    HFONT font = HFONT(about.AboutLabel->font());
     HDC dc = GetDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, font);
     SIZE extent{};

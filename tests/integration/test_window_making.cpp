@@ -77,7 +77,14 @@ TEST_CASE("a hidden page's controls keep what they are given until their windows
     CHECK(windowText(hwnd(form.button)) == L"Начать");
     CHECK_FALSE(IsWindowEnabled(hwnd(form.button)));
     CHECK(SendMessageW(hwnd(form.check), BM_GETCHECK, 0, 0) == BST_CHECKED);
+    CHECK(windowText(hwnd(form.edit)) == L"два");
+    // An editable drop-down with nothing chosen gets its list when the list is opened.
+    CHECK(SendMessageW(hwnd(form.edit), CB_GETCOUNT, 0, 0) == 0);
+    CHECK(form.edit->count() == 1);
+    SendMessageW(hwnd(form.edit), CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageW(hwnd(form.edit), CB_SHOWDROPDOWN, FALSE, 0);
     CHECK(SendMessageW(hwnd(form.edit), CB_GETCOUNT, 0, 0) == 1);
+    CHECK(form.edit->item(0) == "четыре");
     CHECK(windowText(hwnd(form.edit)) == L"два");
     CHECK(SendMessageW(hwnd(form.list), CB_GETCURSEL, 0, 0) == 2);
     CHECK(form.list->text() == "три");

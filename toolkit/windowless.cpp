@@ -1,0 +1,78 @@
+// What a container does for the controls it draws itself: painting them, passing them clicks,
+// and telling other processes their names and texts.
+#include <string>
+
+#include "toolkit/component.h"
+#include "toolkit/text.h"
+#include "toolkit/win.h"
+
+namespace tk::detail {
+
+namespace {
+
+Control* containerOf(HWND hwnd) {
+    Control* self = Control::fromHandle(hwnd);
+    return self && !self->windowlessChildren().empty() ? self : nullptr;
+}
+
+bool overlaps(const Rect& r, const RECT& area) {
+    return r.x < area.right && r.x + r.w > area.left && r.y < area.bottom && r.y + r.h > area.top;
+}
+
+bool contains(const Rect& r, int x, int y) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; }
+
+}  // namespace
+
+bool paintWindowless(HWND hwnd) {
+    Control* self = containerOf(hwnd);
+    if (!self) return false;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    for (Control* c : self->windowlessChildren()) {
+        if (!c->visible() || !overlaps(c->bounds(), ps.rcPaint)) continue;
+        int saved = SaveDC(dc);
+        c->paint(dc);
+        RestoreDC(dc, saved);
+    }
+    EndPaint(hwnd, &ps);
+    return true;
+}
+
+// The first made lies on top, as windows made in that order would.
+bool clickWindowless(HWND hwnd, LPARAM at) {
+    Control* self = containerOf(hwnd);
+    if (!self) return false;
+    const int x = short(LOWORD(at)), y = short(HIWORD(at));
+    for (Control* c : self->windowlessChildren()) {
+        if (c->visible() && c->enabled() && contains(c->bounds(), x, y)) {
+            c->handleCommand(STN_CLICKED);
+            return true;
+        }
+    }
+    return false;
+}
+
+unsigned describeMessage() {
+    static const unsigned message = RegisterWindowMessageW(L"QlmrWindowlessControls");
+    return message;
+}
+
+// Sends the asking window the name and text of each control drawn here, as UTF-8 strings each
+// ended by a zero, in a WM_COPYDATA. Answers how many controls there were.
+LRESULT describeWindowless(HWND hwnd, HWND asker) {
+    Control* self = containerOf(hwnd);
+    if (!self || !IsWindow(asker)) return 0;
+    std::string data;
+    for (Control* c : self->windowlessChildren()) {
+        data += c->name();
+        data.push_back('\0');
+        data += c->text();
+        data.push_back('\0');
+    }
+    COPYDATASTRUCT copy{kDescribeTag, DWORD(data.size()), data.data()};
+    DWORD_PTR ignored;
+    SendMessageTimeoutW(asker, WM_COPYDATA, WPARAM(hwnd), LPARAM(&copy), SMTO_ABORTIFHUNG, 5000, &ignored);
+    return LRESULT(self->windowlessChildren().size());
+}
+
+}  // namespace tk::detail
