@@ -39,6 +39,10 @@ bool routeChildMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
         result = describeWindowless(hwnd, reinterpret_cast<HWND>(wp));
         return true;
     }
+    if (msg >= 0xC000 && msg == nameMessage()) {
+        result = nameOf(reinterpret_cast<HWND>(wp));
+        return true;
+    }
     switch (msg) {
     case WM_PAINT:
         return paintWindowless(hwnd);
@@ -135,8 +139,6 @@ Control::~Control() {
     HWND h = static_cast<HWND>(handle_);
     if (h) {
         detail::controlsByWindow().erase(h);
-        if (ATOM a = ATOM(uintptr_t(GetPropW(h, detail::kNameProp)))) GlobalDeleteAtom(a);
-        RemovePropW(h, detail::kNameProp);
         if (IsWindow(h)) DestroyWindow(h);
     }
     if (brush_) DeleteObject(static_cast<HBRUSH>(brush_));
@@ -186,9 +188,6 @@ void Control::makeWindow() {
     if (!h) throw std::runtime_error("Error creating window " + name());
     handle_ = h;
     detail::controlsByWindow()[h] = this;
-    // Component names are readable from other processes through a global atom.
-    if (!name().empty())
-        SetPropW(h, detail::kNameProp, reinterpret_cast<HANDLE>(uintptr_t(GlobalAddAtomW(widen(name()).c_str()))));
     SendMessageW(h, WM_SETFONT, WPARAM(font_ ? font_ : detail::defaultFont()), FALSE);
     if (parent_) placeAmongSiblings();
     realized();

@@ -11,7 +11,6 @@ class VirtualListBox;
 namespace tk::detail {
 
 constexpr const wchar_t* kContainerClass = L"QlmrContainer";
-constexpr const wchar_t* kNameProp = L"QlmrName";
 
 void registerContainerClass();
 HFONT defaultFont();
@@ -24,10 +23,17 @@ void flushDirtyLists();
 LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
 // A container's part for the controls it draws itself (toolkit/windowless.cpp).
-constexpr ULONG_PTR kDescribeTag = 0x514C4D52;   // "QLMR"
 bool paintWindowless(HWND hwnd);
 bool clickWindowless(HWND hwnd, LPARAM at);
-unsigned describeMessage();   // registered "QlmrWindowlessControls"; wParam: the window to tell
+
+// What other processes may ask (toolkit/outside_view.cpp). A container tells the names and texts
+// of the controls it draws (registered "QlmrWindowlessControls", wParam: the window to tell).
+constexpr ULONG_PTR kDescribeTag = 0x514C4D52;   // "QLMR"
+unsigned describeMessage();
 LRESULT describeWindowless(HWND hwnd, HWND asker);
+// A form or container tells the component name of any window of the program on request
+// (registered "QlmrComponentName", wParam: the window) as a global atom the asker deletes.
+unsigned nameMessage();
+LRESULT nameOf(HWND window);
 
 }  // namespace tk::detail

@@ -1,7 +1,4 @@
-// What a container does for the controls it draws itself: painting them, passing them clicks,
-// and telling other processes their names and texts.
-#include <string>
-
+// What a container does for the controls it draws itself: painting them and passing them clicks.
 #include "toolkit/component.h"
 #include "toolkit/text.h"
 #include "toolkit/win.h"
@@ -50,29 +47,6 @@ bool clickWindowless(HWND hwnd, LPARAM at) {
         }
     }
     return false;
-}
-
-unsigned describeMessage() {
-    static const unsigned message = RegisterWindowMessageW(L"QlmrWindowlessControls");
-    return message;
-}
-
-// Sends the asking window the name and text of each control drawn here, as UTF-8 strings each
-// ended by a zero, in a WM_COPYDATA. Answers how many controls there were.
-LRESULT describeWindowless(HWND hwnd, HWND asker) {
-    Control* self = containerOf(hwnd);
-    if (!self || !IsWindow(asker)) return 0;
-    std::string data;
-    for (Control* c : self->windowlessChildren()) {
-        data += c->name();
-        data.push_back('\0');
-        data += c->text();
-        data.push_back('\0');
-    }
-    COPYDATASTRUCT copy{kDescribeTag, DWORD(data.size()), data.data()};
-    DWORD_PTR ignored;
-    SendMessageTimeoutW(asker, WM_COPYDATA, WPARAM(hwnd), LPARAM(&copy), SMTO_ABORTIFHUNG, 5000, &ignored);
-    return LRESULT(self->windowlessChildren().size());
 }
 
 }  // namespace tk::detail

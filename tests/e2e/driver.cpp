@@ -115,11 +115,15 @@ bool hasCyrillic(const std::wstring& w) {
     return false;
 }
 
+// The program's top-level window answers with a global atom made for the asker to read and delete.
 std::string componentName(HWND h) {
-    ATOM a = ATOM(uintptr_t(GetPropW(h, L"QlmrName")));
-    if (!a) return {};
+    static const UINT ask = RegisterWindowMessageW(L"QlmrComponentName");
+    DWORD_PTR atom = 0;
+    SendMessageTimeoutW(GetAncestor(h, GA_ROOT), ask, WPARAM(h), 0, SMTO_ABORTIFHUNG, 5000, &atom);
+    if (!atom) return {};
     wchar_t buf[256];
-    UINT n = GlobalGetAtomNameW(a, buf, 256);
+    UINT n = GlobalGetAtomNameW(ATOM(atom), buf, 256);
+    GlobalDeleteAtom(ATOM(atom));
     return narrowText(std::wstring(buf, n));
 }
 

@@ -88,8 +88,15 @@ TEST_CASE("a hidden page's controls keep what they are given until their windows
     CHECK(windowText(hwnd(form.edit)) == L"два");
     CHECK(SendMessageW(hwnd(form.list), CB_GETCURSEL, 0, 0) == 2);
     CHECK(form.list->text() == "три");
-    // The component name is on the window for other processes.
-    CHECK(GetPropW(hwnd(form.check), L"QlmrName") != nullptr);
+    // Other processes learn a window's component name by asking the form.
+    const UINT ask = RegisterWindowMessageW(L"QlmrComponentName");
+    const ATOM name = ATOM(SendMessageW(hwnd(&form), ask, WPARAM(hwnd(form.check)), 0));
+    REQUIRE(name != 0);
+    wchar_t told[64] = {};
+    GlobalGetAtomNameW(name, told, 64);
+    GlobalDeleteAtom(name);
+    CHECK(std::wstring(told) == L"Check");
+    CHECK(SendMessageW(hwnd(&form), ask, WPARAM(GetDesktopWindow()), 0) == 0);
 }
 
 TEST_CASE("a choice past the end of a waiting drop-down empties it, as the window would") {
