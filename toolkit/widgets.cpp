@@ -548,20 +548,34 @@ std::string StatusBar::panelText(int panel) const {
 }
 
 // ---- Image
+// Drawn by its container, from the top-left corner: a banner wider than the window shows its
+// start. What the picture does not cover is the face colour.
 Image::Image(Form* owner, std::string name, Control* parent, Rect r) : Control(owner, std::move(name)) {
-    // Drawn from the top-left corner: a banner wider than the window shows its start.
-    create(L"STATIC", WS_VISIBLE | SS_BITMAP | SS_NOTIFY, 0, parent, "", r);
+    createWindowless(parent, WS_VISIBLE | SS_BITMAP | SS_NOTIFY, "", r);
 }
 Image::~Image() {
     if (bitmap_) DeleteObject(static_cast<HBITMAP>(bitmap_));
 }
-void Image::realized() {
-    if (bitmap_) SendMessageW(hwndOf(this), STM_SETIMAGE, IMAGE_BITMAP, LPARAM(bitmap_));
-}
 void Image::setBitmap(void* hbitmap) {
-    if (hasHandle()) SendMessageW(hwndOf(this), STM_SETIMAGE, IMAGE_BITMAP, LPARAM(hbitmap));
     if (bitmap_) DeleteObject(static_cast<HBITMAP>(bitmap_));
     bitmap_ = hbitmap;
+    invalidate();
+}
+void Image::paint(void* hdc) {
+    HDC dc = static_cast<HDC>(hdc);
+    const Rect b = bounds();
+    RECT area{b.x, b.y, b.x + b.w, b.y + b.h};
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    BITMAP size{};
+    if (bitmap_ && GetObjectW(static_cast<HBITMAP>(bitmap_), sizeof size, &size)) {
+        HDC source = CreateCompatibleDC(dc);
+        HGDIOBJ previous = SelectObject(source, static_cast<HBITMAP>(bitmap_));
+        BitBlt(dc, b.x, b.y, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+        SelectObject(source, previous);
+        DeleteDC(source);
+        ExcludeClipRect(dc, b.x, b.y, b.x + size.bmWidth, b.y + size.bmHeight);
+    }
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
 }
 void Image::handleCommand(int code) {
     if (code == STN_CLICKED) fire(onClick);

@@ -246,10 +246,10 @@ class Image : public Control {
 public:
     Image(Form* owner, std::string name, Control* parent, Rect r);
     void setBitmap(void* hbitmap);   // takes ownership; null clears
+    void* bitmap() const { return bitmap_; }
     ~Image() override;
     void handleCommand(int code) override;
-protected:
-    void realized() override;
+    void paint(void* hdc) override;
 private:
     void* bitmap_ = nullptr;
 };

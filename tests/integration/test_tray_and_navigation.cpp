@@ -130,7 +130,7 @@ TEST_CASE("the focus entering the page control from outside refreshes once per e
     f.MainPageControl->setActive(f.SheetBackup);
     settle();
     entries = 0;
-    f.TopImage->setFocus();
+    SetFocus(hwnd(f));   // the banner has no window of its own: the form itself
     settle();
     f.BackupBox->setFocus();
     settle();
@@ -138,7 +138,7 @@ TEST_CASE("the focus entering the page control from outside refreshes once per e
     f.BackupSearch->setFocus();   // a move inside the pages is no entry
     settle();
     CHECK(entries == 1);
-    f.TopImage->setFocus();
+    SetFocus(hwnd(f));   // the banner has no window of its own: the form itself
     settle();
     f.MainPageControl->setFocus();
     settle();
@@ -219,7 +219,7 @@ TEST_CASE("the banner shows the left part of the top picture as wide as the wind
     ProgramFixture p;
     MainForm& f = *p.form;
     auto bannerWidth = [&] {
-        HBITMAP banner = HBITMAP(SendMessageA(hwnd(*f.TopImage), STM_GETIMAGE, IMAGE_BITMAP, 0));
+        HBITMAP banner = HBITMAP(f.TopImage->bitmap());
         BITMAP info{};
         if (!banner || GetObjectA(banner, sizeof info, &info) != sizeof info) return -1;
         CHECK(info.bmHeight == 65);
