@@ -1,6 +1,5 @@
 // What a container does for the controls it draws itself: painting them and passing them clicks.
 #include "toolkit/component.h"
-#include "toolkit/text.h"
 #include "toolkit/win.h"
 
 namespace tk::detail {
