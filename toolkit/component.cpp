@@ -173,6 +173,13 @@ void Control::invalidate() {
     InvalidateRect(static_cast<HWND>(parent_->handle_), &r, TRUE);
 }
 
+void Control::redrawWhenFree(bool& pending) {
+    if (insidePause())
+        pending = true;
+    else
+        invalidate();
+}
+
 void* Control::handle() const {
     if (windowless_) throw std::logic_error(name() + " is drawn by its container and has no window");
     if (!handle_) const_cast<Control*>(this)->makeWindow();
@@ -239,10 +246,7 @@ void Control::setText(const std::string& text) {
     if (windowless_) {
         if (text == text_) return;
         text_ = text;
-        if (insidePause())
-            textPending_ = true;
-        else
-            invalidate();
+        redrawWhenFree(textPending_);
         return;
     }
     if (!handle_) {
@@ -258,7 +262,7 @@ void Control::setText(const std::string& text) {
     HWND h = static_cast<HWND>(handle_);
     const std::wstring wide = widen(text);
     if (plainTextWindow_ && IsWindowVisible(h)) {
-        // A label or button on screen would repaint at once for every new text; it takes the
+        // A button or the like on screen would repaint at once for every new text; it takes the
         // text as its window text and repaints with the next paint, once for all changes.
         DefWindowProcW(h, WM_SETTEXT, 0, LPARAM(wide.c_str()));
         InvalidateRect(h, nullptr, TRUE);
@@ -274,8 +278,7 @@ bool Control::enabled() const {
 
 void Control::setEnabled(bool on) {
     style_ = on ? style_ & ~WS_DISABLED : style_ | WS_DISABLED;
-    if (windowless_ && insidePause()) enabledPending_ = true;
-    if (windowless_ && !insidePause()) invalidate();
+    if (windowless_) redrawWhenFree(enabledPending_);
     if (!handle_) return;
     if (plainTextWindow_ && insidePause())
         enabledPending_ = true;

@@ -90,10 +90,14 @@ protected:
     unsigned long style() const { return style_; }
     // Its part of the container is drawn again.
     void invalidate();
+    // Inside a pause a windowless control's change waits for the pause's one repaint (the flag
+    // says what waits); outside one its part of the container is drawn again.
+    void redrawWhenFree(bool& pending);
     // Runs once the window exists: hands it what was set on the control before.
     virtual void realized() {}
     void fire(const std::function<void()>& handler);
-    // Labels and buttons keep their text as the window's own text and draw it when painted.
+    // Buttons, check marks and group boxes keep their text as the window's own text and draw it
+    // when painted.
     bool plainTextWindow_ = false;
     unsigned long color_ = 0xFFFFFFFF;
     unsigned long textColor_ = 0xFFFFFFFF;

@@ -234,10 +234,9 @@ void Form::rebuildTooltip() {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, style, 0, 0, 0, 0,
                                static_cast<HWND>(handle()), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(static_cast<HWND>(tooltip_), TTM_SETMAXTIPWIDTH, 0, 400);
-    for (auto& c : components_) {
-        auto* ctl = dynamic_cast<Control*>(c.get());
-        if (ctl && (ctl->hasHandle() || ctl->windowless()) && !ctl->hint().empty()) registerHint(ctl);
-    }
+    // Controls whose windows are not made yet are skipped by registerHint itself.
+    for (auto& c : components_)
+        if (auto* ctl = dynamic_cast<Control*>(c.get()); ctl && !ctl->hint().empty()) registerHint(ctl);
 }
 
 // A control with a window is a tool by its window; one drawn by its container is a tool by
