@@ -1,5 +1,7 @@
 #include "toolkit/widgets.h"
 
+#include <algorithm>
+
 #include "toolkit/form.h"
 #include "toolkit/menu.h"
 #include "toolkit/text.h"
@@ -352,6 +354,9 @@ bool VirtualListBox::handleDrawItem(void* p) {
 }
 
 // ---- PageControl, TabSheet
+// What the tab control's frame and tab row take of its design size: a sheet's design size is the rest.
+constexpr Size kSheetInsets{8, 30};
+
 PageControl::PageControl(Form* owner, std::string name, Control* parent, Rect r)
     : Control(owner, std::move(name)) {
     create(WC_TABCONTROLW, WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, parent, "", r);
@@ -431,6 +436,9 @@ TabSheet::TabSheet(Form* owner, std::string name, PageControl* pages, const std:
     // Sheets are siblings of the tab control so that their children route to our own procedure.
     // No WS_CLIPCHILDREN: group boxes paint no background of their own, the container does.
     create(detail::kContainerClass, 0, WS_EX_CONTROLPARENT, pages->parent(), "", {});
+    setAnchors(0);   // the page control places its sheets
+    const Rect pagesDesign = pages->designBounds();
+    setDesignSize({pagesDesign.w - kSheetInsets.w, pagesDesign.h - kSheetInsets.h});
 }
 
 // Above the tab control it lies on.
@@ -533,7 +541,7 @@ StatusBar::StatusBar(Form* owner, std::string name, Control* parent, std::vector
     : Control(owner, std::move(name)) {
     create(STATUSCLASSNAMEW, WS_VISIBLE | CCS_BOTTOM, 0, parent, "", {});
     int x = 0;
-    for (int w : widths) edges_.push_back(x += w);
+    for (int w : widths) edges_.push_back(x += scaled(w));
 }
 void StatusBar::realized() { SendMessageW(hwndOf(this), SB_SETPARTS, edges_.size(), LPARAM(edges_.data())); }
 void StatusBar::setPanelText(int panel, const std::string& text) {
@@ -548,8 +556,9 @@ std::string StatusBar::panelText(int panel) const {
 }
 
 // ---- Image
-// Drawn by its container, from the top-left corner: a banner wider than the window shows its
-// start. What the picture does not cover is the face colour.
+// Drawn by its container at its own pixel size, whatever the DPI: centred where the control is
+// larger, from the top-left corner where it is smaller (a banner wider than the window shows its
+// start). What the picture does not cover is the face colour.
 Image::Image(Form* owner, std::string name, Control* parent, Rect r) : Control(owner, std::move(name)) {
     createWindowless(parent, WS_VISIBLE | SS_BITMAP | SS_NOTIFY, "", r);
 }
@@ -570,10 +579,12 @@ void Image::paint(void* hdc) {
     if (bitmap_ && GetObjectW(static_cast<HBITMAP>(bitmap_), sizeof size, &size)) {
         HDC source = CreateCompatibleDC(dc);
         HGDIOBJ previous = SelectObject(source, static_cast<HBITMAP>(bitmap_));
-        BitBlt(dc, b.x, b.y, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+        const int x = b.x + std::max(0, (b.w - int(size.bmWidth)) / 2);
+        const int y = b.y + std::max(0, (b.h - int(size.bmHeight)) / 2);
+        BitBlt(dc, x, y, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
         SelectObject(source, previous);
         DeleteDC(source);
-        ExcludeClipRect(dc, b.x, b.y, b.x + size.bmWidth, b.y + size.bmHeight);
+        ExcludeClipRect(dc, x, y, x + size.bmWidth, y + size.bmHeight);
     }
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
 }
