@@ -46,7 +46,7 @@ MainForm::MainForm() : tk::Form("TMainForm", "MainForm", {0, 0, 1000, 700}, 0x00
     wireProcessEvents();
     wireTrayEvents();
     loadBuiltinCatalogue(state);
-    setMinimumClientSize({780, 568});
+    setMinimumClientSize({780, 572});
     onKeyDown = [this](int key) { FormKeyDown(key); };
     onShow = [this] { FormShow(); };
     setCaption(kWindowTitle);
@@ -76,16 +76,16 @@ void MainForm::buildServicePage() {
     StopedStatLabel = anchor(make<tk::Label>("StopedStatLabel", p, "Не активных :", Rect{kColumnX, 104, 320, 18}),
                              tk::kAnchorTopRight);
     ServStart =
-        anchor(make<tk::Button>("ServStart", p, "Запустить Службу", Rect{kColumnX, 130, 155, 28}), tk::kAnchorTopRight);
-    ServStop = anchor(make<tk::Button>("ServStop", p, "Остановить Службу", Rect{kColumnX + 165, 130, 155, 28}),
+        anchor(make<tk::Button>("ServStart", p, "Запустить Службу", Rect{kColumnX, 130, 155, 32}), tk::kAnchorTopRight);
+    ServStop = anchor(make<tk::Button>("ServStop", p, "Остановить Службу", Rect{kColumnX + 165, 130, 155, 32}),
                       tk::kAnchorTopRight);
-    ServHelp = anchor(make<tk::Button>("ServHelp", p, "Информация по службе", Rect{kColumnX, 164, 155, 28}),
+    ServHelp = anchor(make<tk::Button>("ServHelp", p, "Информация по службе", Rect{kColumnX, 168, 155, 32}),
                       tk::kAnchorTopRight);
     TweackStart =
-        anchor(make<tk::Button>("TweackStart", p, "Дополнительные функции", Rect{kColumnX + 165, 164, 155, 28}),
+        anchor(make<tk::Button>("TweackStart", p, "Дополнительные функции", Rect{kColumnX + 165, 168, 155, 32}),
                tk::kAnchorTopRight);
 
-    ServInfoPanel = anchor(make<tk::Panel>("ServInfoPanel", p, Rect{kColumnX, 204, 320, 264}), tk::kAnchorTopRight);
+    ServInfoPanel = anchor(make<tk::Panel>("ServInfoPanel", p, Rect{kColumnX, 208, 320, 264}), tk::kAnchorTopRight);
     tk::Panel* q = ServInfoPanel;
     auto pair = [&](tk::Label*& caption, const char* cname, const char* ctext, tk::Label*& value, const char* vname,
                     const char* vtext, int y, int valueHeight) {
@@ -209,6 +209,7 @@ void MainForm::buildLogPage() {
     LogBox =
         anchor(make<tk::VirtualListBox>("LogBox", p, Rect{8, 8, kSheetWidth - 16, kSheetHeight - 150}), tk::kAnchorAll);
     LogBox->setHint("Лог действий выполненных программой");
+    LogBox->setShowHint(false);
     LogClear = anchor(make<tk::Button>("LogClear", p, "Очиститть лог", Rect{8, kSheetHeight - 136, 150, 28}),
                       tk::kAnchorBottomLeft);
     LogClear->setHint("Очистить окно лога");

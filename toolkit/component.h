@@ -73,6 +73,10 @@ public:
     void setFocus();
     void redrawAll();   // repaints the control and all its children
     void setHint(const std::string& text) override;
+    // A control may keep a hint text (a translation sets it) without showing it as a tooltip;
+    // told before its window is made.
+    bool showsHint() const { return showsHint_; }
+    void setShowHint(bool on) { showsHint_ = on; }
     void setFont(void* font);
     void* font() const;   // the font it is drawn with
     void setColor(unsigned long bgr);   // background; 0xFFFFFFFF = system default
@@ -135,6 +139,7 @@ private:
     Rect design_;
     Size designSize_;
     unsigned anchors_ = kAnchorTopLeft;
+    bool showsHint_ = true;
     void* font_ = nullptr;
     // While a pause holds a container, its labels and buttons keep new texts and enabled states
     // here and their windows get them, once each, when the pause ends.

@@ -277,6 +277,7 @@ void Form::rebuildTooltip() {
 // its part of the container.
 void Form::registerHint(Control* c) {
     const bool windowless = c->windowless();
+    if (!c->showsHint()) return;
     if (windowless ? !c->parent()->hasHandle() : !c->hasHandle()) return;   // when its window is made
     if (!tooltip_) rebuildTooltip();
     std::wstring text = widen(c->hint());
