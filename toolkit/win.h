@@ -30,8 +30,8 @@ bool pointWindowless(HWND hwnd);
 // Tooltips write their text right-aligned: answers a tooltip's custom-draw notice.
 bool alignTipText(NMHDR* hdr, LRESULT& result);
 
-// What other processes may ask (toolkit/outside_view.cpp). A container tells the names and texts
-// of the controls it draws (registered "QlmrWindowlessControls", wParam: the window to tell).
+// What other processes may ask (toolkit/outside_view.cpp). A container tells the names, texts and
+// geometry of the controls it draws (registered "QlmrWindowlessControls", wParam: the window to tell).
 constexpr ULONG_PTR kDescribeTag = 0x514C4D52;   // "QLMR"
 unsigned describeMessage();
 LRESULT describeWindowless(HWND hwnd, HWND asker);
