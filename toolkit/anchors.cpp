@@ -7,16 +7,15 @@ struct Span {
     int start, length;
 };
 
-// One axis: near and far tell which parent edges the control keeps its distance to.
+// One axis: near and far tell which parent edges the control keeps its distance to. Edges are
+// scaled, not lengths, so that controls which touch at 96 DPI touch at any DPI and never overlap.
 Span placeSpan(int start, int length, int designParent, int parent, bool near, bool far, int dpi) {
-    const int before = scaled(start, dpi);
-    const int after = scaled(designParent - start - length, dpi);
-    const int own = scaled(length, dpi);
-    if (near && far) return {before, parent - before - after};
-    if (far) return {parent - after - own, own};
-    if (near) return {before, own};
-    const int spare = parent - scaled(designParent, dpi);
-    return {before + spare / 2, own};
+    const int first = scaled(start, dpi), last = scaled(start + length, dpi);
+    const int shift = parent - scaled(designParent, dpi);
+    if (near && far) return {first, last + shift - first};
+    if (far) return {first + shift, last - first};
+    if (near) return {first, last - first};
+    return {first + shift / 2, last - first};
 }
 
 }  // namespace
@@ -28,7 +27,8 @@ int scaled(int length, int dpi) {
 }
 
 Rect scaled(Rect design, int dpi) {
-    return {scaled(design.x, dpi), scaled(design.y, dpi), scaled(design.w, dpi), scaled(design.h, dpi)};
+    const int x = scaled(design.x, dpi), y = scaled(design.y, dpi);
+    return {x, y, scaled(design.x + design.w, dpi) - x, scaled(design.y + design.h, dpi) - y};
 }
 
 Rect placeAnchored(Rect design, unsigned anchors, Size designParent, Size parent, int dpi) {

@@ -31,9 +31,9 @@ constexpr int kDesignDpi = 96;
 int scaled(int length, int dpi);
 Rect scaled(Rect design, int dpi);
 
-// Where a control goes in a parent of the given size: the design bounds and the parent's design
-// size are scaled by dpi/96; an anchored edge keeps its scaled distance to the parent's edge, a
-// control anchored to neither opposite edge keeps its centre's share of the parent.
+// Where a control goes in a parent of the given size: the design bounds' edges and the parent's
+// design size are scaled by dpi/96; an anchored edge keeps its scaled distance to the parent's
+// edge, a control anchored to neither opposite edge keeps its centre's share of the parent.
 Rect placeAnchored(Rect design, unsigned anchors, Size designParent, Size parent, int dpi);
 
 }  // namespace tk

@@ -35,7 +35,8 @@ TEST_CASE("anchors: each edge keeps its scaled distance to the parent") {
         {"144 dpi scales position and size", {10, 20, 100, 30}, kAnchorTopLeft, {900, 600}, 144, {15, 30, 150, 45}},
         {"144 dpi right anchor keeps the scaled gap", {480, 8, 112, 28}, kAnchorTopRight, {1000, 600}, 144,
          {820, 12, 168, 42}},
-        {"120 dpi rounds to the nearest pixel", {9, 9, 101, 23}, kAnchorTopLeft, {750, 500}, 120, {11, 11, 126, 29}},
+        {"120 dpi rounds each edge to the nearest pixel", {9, 9, 101, 23}, kAnchorTopLeft, {750, 500}, 120,
+         {11, 11, 127, 29}},
         {"a parent narrower than the margins gives no width", {8, 8, 464, 24}, kAnchorTopWide, {10, 400}, 96,
          {8, 8, 0, 24}},
     };
@@ -48,6 +49,18 @@ TEST_CASE("anchors: each edge keeps its scaled distance to the parent") {
         CAPTURE(got.h);
         CHECK(same(got, c.expected));
     }
+}
+
+// Labels stacked edge to edge at 96 DPI (46 + 18 = 64) stay apart when each is rounded at 120 DPI.
+TEST_CASE("anchors: controls that touch at 96 DPI never overlap when scaled") {
+    for (int dpi : {96, 120, 144, 168})
+        for (int y = 0; y < 200; ++y) {
+            const Rect upper = placeAnchored({4, y, 312, 18}, kAnchorTopLeft, {320, 400}, {640, 800}, dpi);
+            const Rect lower = placeAnchored({4, y + 18, 312, 20}, kAnchorTopLeft, {320, 400}, {640, 800}, dpi);
+            CAPTURE(dpi);
+            CAPTURE(y);
+            CHECK(upper.y + upper.h == lower.y);
+        }
 }
 
 // The backup list stretches to the right, its column is anchored right: neither covers the other.
