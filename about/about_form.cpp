@@ -65,6 +65,7 @@ void showAboutPage(const std::string& topic) {
 AboutForm::AboutForm()
     : tk::Form("TAboutForm", "AboutForm", {0, 0, 335, 477}, kCaptionStyle | kSystemMenu | kMinimizeBox | kMaximizeBox) {
     setCaption("About");
+    setMinimumClientSize({335, 477});   // a screen too small for it at a high DPI must not squeeze it
     AboutImage = make<tk::Image>("AboutImage", this, Rect{10, 8, 315, 234});
     AboutImage->setBitmap(loadJpegFile(programFolder() + "about.jpg"));
     AboutLabel = make<tk::Label>("AboutLabel", this, creditsText(), Rect{0, 248, 335, 86});
