@@ -170,14 +170,30 @@ void Form::placeControls() {
     if (onScreen()) redrawAll();
 }
 
+// The window size that holds a client area of the minimum size.
+static SIZE minimumWindowSize(HWND h, Size client) {
+    RECT r{0, 0, scaled(client.w), scaled(client.h)};
+    AdjustWindowRectEx(&r, DWORD(GetWindowLongW(h, GWL_STYLE)), FALSE, DWORD(GetWindowLongW(h, GWL_EXSTYLE)));
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void Form::setMinimumClientSize(Size design) {
+    minimumClient_ = design;
+    HWND h = static_cast<HWND>(handle());
+    const SIZE least = minimumWindowSize(h, design);
+    RECT now;
+    GetWindowRect(h, &now);
+    if (now.right - now.left < least.cx || now.bottom - now.top < least.cy)
+        SetWindowPos(h, nullptr, 0, 0, std::max(LONG(now.right - now.left), least.cx),
+                     std::max(LONG(now.bottom - now.top), least.cy), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Form::limitTracking(void* minMaxInfo) const {
     if (minimumClient_.w <= 0 || minimumClient_.h <= 0) return;
-    HWND h = static_cast<HWND>(handle());
-    RECT r{0, 0, scaled(minimumClient_.w), scaled(minimumClient_.h)};
-    AdjustWindowRectEx(&r, DWORD(GetWindowLongW(h, GWL_STYLE)), FALSE, DWORD(GetWindowLongW(h, GWL_EXSTYLE)));
+    const SIZE least = minimumWindowSize(static_cast<HWND>(handle()), minimumClient_);
     auto* info = static_cast<MINMAXINFO*>(minMaxInfo);
-    info->ptMinTrackSize.x = std::max(info->ptMinTrackSize.x, LONG(r.right - r.left));
-    info->ptMinTrackSize.y = std::max(info->ptMinTrackSize.y, LONG(r.bottom - r.top));
+    info->ptMinTrackSize.x = std::max(info->ptMinTrackSize.x, least.cx);
+    info->ptMinTrackSize.y = std::max(info->ptMinTrackSize.y, least.cy);
 }
 
 void Form::show() {

@@ -40,8 +40,9 @@ public:
     // Puts every control where its design bounds and anchors say for the present client size and
     // screen DPI; runs on every resize, before onResize.
     void placeControls();
-    // The smallest client area the user may size the window to, at 96 dots per inch.
-    void setMinimumClientSize(Size design) { minimumClient_ = design; }
+    // The smallest client area the window may have, at 96 dots per inch; a window made smaller
+    // (the system fits new windows to the screen) grows to it.
+    void setMinimumClientSize(Size design);
     void limitTracking(void* minMaxInfo) const;
 
     // Tooltips: one tool per control with a hint; balloon style once switched.

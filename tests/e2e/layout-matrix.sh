@@ -7,7 +7,9 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(realpath "${1:-$root/build}")
 source "$root/scripts/wine-env.sh" "$build" 2>/dev/null
 export WINEDEBUG=-all
-sizes="800x600 1024x768 1920x1080"
+# QLMR_LAYOUT_DPIS and QLMR_LAYOUT_SIZES narrow the matrix for a quick look.
+sizes=${QLMR_LAYOUT_SIZES:-800x600 1024x768 1920x1080}
+dpis=${QLMR_LAYOUT_DPIS:-96 120 144}
 
 declare -A display
 xvfbs=()
@@ -36,7 +38,7 @@ import_reg() {
 }
 
 status=0
-for dpi in 96 120 144; do
+for dpi in $dpis; do
     prefix="$build/layoutprefix-$dpi"
     export WINEPREFIX="$prefix"
     rm -rf "$prefix"
