@@ -22,7 +22,7 @@ void touch(const std::string& path) {
 // Whether the script wants this picture in this pass (QLMR_SCREENSHOT_ONLY: names apart by blanks).
 bool wanted(const std::string& name) {
     const char* only = std::getenv("QLMR_SCREENSHOT_ONLY");
-    return !only || (" " + std::string(only) + " ").find(" " + name + " ") != std::string::npos;
+    return !only || !*only || (" " + std::string(only) + " ").find(" " + name + " ") != std::string::npos;
 }
 
 // Waits until the script has taken the picture.
