@@ -1,4 +1,4 @@
-#include "registry/wipe_generator.h"
+#include "platform/wipe_generator.h"
 
 namespace qlmr {
 
