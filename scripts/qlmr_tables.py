@@ -3,11 +3,13 @@
 Every table is UTF-8 text, one row a line, cells parted by tabs, the first line
 naming the columns.
 """
+import os
 import pathlib
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-DATA = ROOT / "data"
+# QLMR_DATA points the generators at another copy of the tables (the tests do).
+DATA = pathlib.Path(os.environ.get("QLMR_DATA", ROOT / "data"))
 CATALOGUE_SIZE = 91
 
 
