@@ -41,13 +41,15 @@ def read_page(path):
     return fields, body
 
 
-def sections(body):
+def sections(path, body, required, optional=()):
     """[name] sections of a text page; lines of a paragraph join with spaces,
     and in a list each item begins with "- "."""
     found = {}
     for name, text in re.findall(r"^\[(\w+)\]\n(.*?)(?=^\[|\Z)", body, re.M | re.S):
         items = re.split(r"^- ", text.strip(), flags=re.M)
         found[name] = [" ".join(item.split("\n")).strip() for item in items if item]
+    if not set(required) <= set(found) <= set(required) | set(optional):
+        fail(f"{path}: sections must be {required}, optionally {optional}; found {list(found)}")
     return found
 
 
@@ -115,6 +117,8 @@ class Services:
             i = int(target[1:]) - 1
         else:
             names = [row["system"].lower() for row in self.catalogue]
+            if target.lower() not in names:
+                fail(f"help: {{{target}}} names no catalogue service")
             i = names.index(target.lower())
         return '<a href="%d.html">«%s»</a>' % (i + 1, esc(self.pages[i][0]["title"]))
 
@@ -132,7 +136,8 @@ class Services:
 
     def service_page(self, i):
         fields, body = self.pages[i]
-        text = {name: self.render(items[0]) for name, items in sections(body).items()}
+        found = sections(f"{i + 1}.txt", body, ("does", "needs", "users", "safe", "breaks"), ("note",))
+        text = {name: self.render(items[0]) for name, items in found.items()}
         row = self.catalogue[i]
         code = lambda value: "<code>" + esc(value) + "</code>"
         facts = [("Номер в каталоге", str(i + 1)), ("Системное имя", code(row["system"]))]
@@ -159,7 +164,8 @@ class Services:
         return page(fields["title"] + " (" + self.english(i) + ")", html_text + FOOTER)
 
     def preset_page(self, preset):
-        text = sections((SOURCE / "services" / (preset["preset"] + ".txt")).read_text(encoding="utf-8"))
+        path = SOURCE / "services" / (preset["preset"] + ".txt")
+        text = sections(path, path.read_text(encoding="utf-8"), ("purpose", "off", "kept", "warn"))
         others = " | ".join('<a href="%s.html">%s</a>' % (p["preset"], esc(p["caption"]))
                             for p in self.presets if p is not preset)
         howto = (SOURCE / "services" / "preset-howto.html").read_text(encoding="utf-8")
