@@ -51,4 +51,8 @@ void setStayOnTop(void* window, bool on) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void restoreIfMinimized(void* window) {
+    if (IsIconic(static_cast<HWND>(window))) ShowWindow(static_cast<HWND>(window), SW_RESTORE);
+}
+
 }  // namespace qlmr
