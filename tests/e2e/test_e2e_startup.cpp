@@ -40,15 +40,36 @@ TEST_CASE("the caption carries the version and a second copy ends at once withou
     CHECK(p.countTopLevel("TMainForm") == 1);
     CHECK(IsWindowVisible(main));
     CHECK(IsZoomed(main));
+    // A window minimized to the task bar comes back as it was.
+    ShowWindow(main, SW_MINIMIZE);
+    REQUIRE(IsIconic(main));
+    CHECK(p.startSecondCopy() == 0);
+    for (int i = 0; i < 250 && IsIconic(main); ++i) pumpSleep(20);
+    CHECK_FALSE(IsIconic(main));
+    CHECK(IsZoomed(main));
 }
 
 TEST_CASE("a second start while the first copy sits in the tray shows its window; the second ends without one") {
+    // With ShowLangForm=y the window comes back with the language chooser, as through the tray menu.
+    bool chooser = false;
+    SUBCASE("without the chooser") {}
+    SUBCASE("with the chooser") { chooser = true; }
+    CAPTURE(chooser);
+    std::string settings = kSettings;
+    if (chooser) settings.replace(settings.find("ShowLangForm=N"), 14, "ShowLangForm=y");
     Program p("secondstart");
-    p.writeFile("main.ini", kSettings);
+    p.writeFile("main.ini", settings);
     p.markNotFirstRun();
     p.start();
     HWND main = p.mainWindow();
     REQUIRE(main);
+    if (chooser) {
+        HWND lang = p.findTopLevel("TLangForm", 10000);
+        REQUIRE(lang);
+        p.click(p.control("CloselangFButton", lang));
+        for (int i = 0; i < 100 && IsWindowVisible(lang); ++i) pumpSleep(20);
+        REQUIRE_FALSE(IsWindowVisible(lang));
+    }
     PostMessageW(main, WM_SYSCOMMAND, kHideToTray, 0);
     for (int i = 0; i < 100 && IsWindowVisible(main); ++i) pumpSleep(20);
     REQUIRE_FALSE(IsWindowVisible(main));
@@ -61,6 +82,7 @@ TEST_CASE("a second start while the first copy sits in the tray shows its window
     CHECK(IsWindowVisible(main));
     CHECK_FALSE(inTray(main));   // as after the tray menu's "open" item
     CHECK(p.countTopLevel("TMainForm") == 1);
+    CHECK(bool(p.findTopLevel("TLangForm", chooser ? 5000 : 500)) == chooser);
 }
 
 TEST_CASE("the state check counts the catalogue into the labels the services page draws") {
