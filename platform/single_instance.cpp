@@ -34,6 +34,8 @@ bool IsOnlyInstance(const std::string& name) {
     return holder.handle && error != ERROR_ALREADY_EXISTS;
 }
 
+// Without the event (or the wait) the copies keep to the single-instance guard alone: a second
+// copy still ends silently, only the running one is not brought forward.
 ShowRequests::ShowRequests(const std::string& name)
     : event_(CreateEventA(nullptr, FALSE, FALSE, (objectName(name) + ".ShowWindow").c_str())) {}
 
