@@ -6,9 +6,10 @@ A page file holds the page's content only: header lines "name: value", a blank
 line, then the body. Service pages (services/N.txt describes catalogue row N-1)
 and preset pages (services/<preset>.txt) are plain text in [sections]; other
 pages are HTML fragments (in services/preset-howto.html, shared by the preset
-pages, {caption} and {file} stand for the preset's). This script adds the frame, the links, the contents
-and the index, and writes Windows-1251 with CR LF, the code page the help
-viewer of a Russian Windows XP expects for Language=0x419.
+pages, {caption} and {file} stand for the preset's). This script adds the
+frame, the links, the contents and the index, and writes Windows-1251 with
+CR LF, the code page the help viewer of a Russian Windows XP expects for
+Language=0x419.
 
 Usage: gen-help.py <output-folder>   (writes services/ and about/ in it)
 """
