@@ -8,4 +8,5 @@ if [ ! -f "$build/build.ninja" ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw32.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DQLMR_DEPS="$deps" >/dev/null
 fi
-ninja -C "$build" >/dev/null
+# Only what is not a progress line is shown: warnings, errors, the failing command.
+ninja -C "$build" | { grep -v -e '^\[[0-9]*/[0-9]*\] ' -e "^ninja: Entering directory" -e '^ninja: no work to do' || true; }
