@@ -8,5 +8,11 @@ if [ ! -f "$build/build.ninja" ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw32.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DQLMR_DEPS="$deps" >/dev/null
 fi
-# Only what is not a progress line is shown: warnings, errors, the failing command.
-ninja -C "$build" | { grep -v -e '^\[[0-9]*/[0-9]*\] ' -e "^ninja: Entering directory" -e '^ninja: no work to do' || true; }
+# Quiet when all is well, but warnings show; a failed build shows all but the progress lines.
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+if ! ninja -C "$build" >"$log" 2>&1; then
+    grep -v -e '^\[[0-9]*/[0-9]*\] ' "$log" >&2
+    exit 1
+fi
+grep -i -e 'warning' "$log" >&2 || true
