@@ -15,7 +15,7 @@ done
 "$strip" --strip-all "$stage/$name/quillmere.exe"
 cp "$readme" "$stage/$name/README.txt"
 rm -f "$out/$name.zip"
-# Files in a fixed order with a fixed time: the same build gives the same archive.
+# Files in a fixed order, dated the release day.
 (cd "$stage" && find "$name" -type f | LC_ALL=C sort > files.txt &&
     cmake -E tar cf "$out/$name.zip" --format=zip --mtime="$day 00:00:00" --files-from=files.txt && rm files.txt)
 (cd "$out" && sha256sum "$name.zip" > "$name.zip.sha256")
