@@ -48,6 +48,13 @@ void MainForm::LoadDisplayNames(const std::string& languageFileName) {
     state.ServiceNameCB.assign(readAnsiList(path));
 }
 
+// The search box keeps the names read at start for the life of the window.
+std::vector<std::string> MainForm::startupDisplayNames() const {
+    std::vector<std::string> names;
+    for (int i = 0; i < ServiceNameCBUni->count(); ++i) names.push_back(ServiceNameCBUni->item(i));
+    return names;
+}
+
 // The check list follows the search box's position, counted in catalogue order.
 void MainForm::ServiceNameCBUniChange() {
     int position = ServiceNameCBUni->itemIndex();

@@ -65,7 +65,9 @@ void MainForm::SortTwNAClick() { runFilter(false); }
 void MainForm::SortTwDClick() {
     const std::string folder = programFolder();
     const std::string language = state.OptLangComboBox.text().empty() ? "rus.lng" : state.OptLangComboBox.text();
-    std::vector<std::string> names = readUnicodeList(folder + "ServicesRealNames-" + language + ".dat");
+    const std::string namesFile = folder + "ServicesRealNames-" + language + ".dat";
+    // A translator's language often has no display-name file: the names read at start serve.
+    std::vector<std::string> names = fileExists(namesFile) ? readUnicodeList(namesFile) : startupDisplayNames();
     std::vector<std::string> systemNames = readAnsiList(folder + "ServicesSysNames.dat");
     std::vector<std::string> hosts = readAnsiList(folder + "ServicesTMNames.dat");
     ServiceNames->clear();
