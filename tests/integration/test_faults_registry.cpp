@@ -3,8 +3,10 @@
 
 #include <windows.h>
 
+#include "app/environment.h"
 #include "app/identity.h"
 #include "platform/files.h"
+#include "registry/regedit.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/registry_fixture.h"
 
@@ -101,4 +103,22 @@ TEST_CASE("fault: a process whose file name is a command") {
         CHECK((web || (call.verb == "explore" && folderExists(call.file))));
         CHECK(call.file.find(' ') == std::string::npos);
     }
+}
+
+// A volume without 8.3 names gives no short form: the editor then gets the long path, blanks
+// and all, and must still import the one file it names.
+TEST_CASE("fault: an import from a folder with a blank and no short form") {
+    prepareStartedFolder();
+    ServiceKeyFixture key("QlmrNoShort");
+    key.dword("Start", 3);
+    const std::string folder = programFolder() + "Baze\\Regz\\no short form\\";
+    createFolders(folder);
+    writeFileAtomically(folder + "start.reg", "Windows Registry Editor Version 5.00\r\n\r\n"
+                                              "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\QlmrNoShort]\r\n"
+                                              "\"Start\"=dword:00000004\r\n");
+    env().shortPath = [](const std::string& path) { return path; };
+    importRegistryFile(nullptr, folder + "start.reg");
+    env().shortPath = &toShortPath;
+    CHECK(waitUntil([] { return serviceDword("QlmrNoShort", "Start") == 4ul; }));
+    CHECK(waitForRegistryEditors());
 }
