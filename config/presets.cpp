@@ -5,9 +5,9 @@
 #include "app/main_form.h"
 #include "lang/ini.h"
 #include "lang/lang_messages.h"
+#include "lang/lang_text.h"
 #include "lang/message_format.h"
 #include "platform/files.h"
-#include "platform/text_codec.h"
 #include "config/filtered_import.h"
 
 namespace qlmr {
@@ -16,11 +16,12 @@ namespace {
 constexpr const char* kNoPreset = "ConfigKind";
 constexpr const char* kPresetsDescriptionFile = "dravel.twk";
 
-// The presets description file; a missing file reads as empty.
+// The presets description file, in the code page its [About] section declares; a missing file
+// reads as empty.
 IniText readPresetDescriptions() {
     const std::string path = programFolder() + kConfigFolder + kPresetsDescriptionFile;
     if (!fileExists(path)) return IniText();
-    return IniText(ansiToUtf8(readFileBytes(path)));
+    return IniText(readLanguageText(path).value_or(""));
 }
 
 void logImport(MainForm& form, const std::string& firstLine, const std::string& file) {

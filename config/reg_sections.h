@@ -11,8 +11,8 @@
 
 namespace qlmr {
 
-// The service a key line names: "Spooler" for [HKEY_LOCAL_MACHINE\SYSTEM\CurrentControlSet\
-// Services\Spooler] and for its subkeys; empty for a line that is no key under the services branch.
+// The service a key line names: "Spooler" for the key ...\Services\Spooler and its subkeys, also
+// where the line removes the key; empty for a line that is no key under the services branch.
 std::string serviceOfKeyLine(std::string_view line);
 
 // The file without the sections of services for which keep() is false; the comment line right

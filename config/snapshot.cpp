@@ -97,7 +97,8 @@ std::vector<std::string> snapshotLines(const std::vector<std::string>& systemNam
     return lines;
 }
 
-std::string snapshotBytes(const std::vector<std::string>& lines) { return utf8ToAnsi(joinCrLf(lines)); }
+// UTF-16LE with a mark, the editor's own export form, where the ANSI code page lacks a letter.
+std::string snapshotBytes(const std::vector<std::string>& lines) { return ansiOrUtf16(joinCrLf(lines)); }
 
 void MainForm::RegReadButtonInitialClick() {
     writeSnapshot(*this, SnapshotKind::StartTypes, "InitialAstState.reg",

@@ -27,7 +27,7 @@ std::vector<std::string> snapshotLines(const std::vector<std::string>& systemNam
                                        const std::vector<std::string>& displayNames, Registry& registry,
                                        SnapshotKind kind, const DescriptionHistory& history = {});
 
-// The file: the lines in the ANSI code page, each ended by CR LF.
+// The file: the lines each ended by CR LF, in the ANSI code page where every letter fits.
 std::string snapshotBytes(const std::vector<std::string>& lines);
 
 }  // namespace qlmr

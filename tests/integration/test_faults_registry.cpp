@@ -6,6 +6,7 @@
 #include "app/environment.h"
 #include "app/identity.h"
 #include "platform/files.h"
+#include "platform/text_codec.h"
 #include "registry/regedit.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/registry_fixture.h"
@@ -59,8 +60,8 @@ TEST_CASE("fault: a backup held open by another process during a wipe") {
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     std::string cmd = "cmd.exe /c type nul > nul & ping -n 30 127.0.0.1 > nul";
-    HANDLE held = CreateFileA((programFolder() + "Baze\\Regz\\Backup of held.reg").c_str(), GENERIC_READ,
-                              FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held = CreateFileW(widePath(programFolder() + "Baze\\Regz\\Backup of held.reg").c_str(),
+                              GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     REQUIRE(held != INVALID_HANDLE_VALUE);
     SetHandleInformation(held, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
     REQUIRE(CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi));

@@ -6,6 +6,7 @@
 #include "app/environment.h"
 #include "app/identity.h"
 #include "platform/files.h"
+#include "platform/text_codec.h"
 #include "platform/service_manager.h"
 #include "services/service_state.h"
 #include "tests/support/program_fixture.h"
@@ -166,7 +167,7 @@ TEST_CASE("fault: show-all with a translator's language that has no display-name
     const std::string first = p.form->ServiceNames->item(0);
     tk::runHandler([&] { p.form->ServCheckStateClick(); });
     tk::runHandler([&] { p.form->SortTwDClick(); });
-    DeleteFileA((programFolder() + "Langz\\translator.lng").c_str());
+    DeleteFileW(widePath(programFolder() + "Langz\\translator.lng").c_str());
     CHECK(p.dialogs.count("error") == 0);
     CHECK(p.form->StatAllLabel->text() == "Всего: 91");
     CHECK(p.form->ServiceNames->count() == 91);

@@ -221,7 +221,7 @@ using StoredTexts = std::pair<std::optional<std::string>, std::optional<std::str
 std::map<std::string, StoredTexts> storedTexts(const std::vector<std::string>& names) {
     std::map<std::string, StoredTexts> out;
     for (const std::string& n : names)
-        if (serviceKeyExists(n)) out[n] = {serviceAnsiString(n, "Description"), serviceAnsiString(n, "DisplayName")};
+        if (serviceKeyExists(n)) out[n] = {serviceText(n, "Description"), serviceText(n, "DisplayName")};
     return out;
 }
 
@@ -261,11 +261,10 @@ TEST_CASE("fault: descriptions swapped in twice, or before a preset, come back a
     CHECK(p.shell.calls.back().parameters == importedCopy("RusDescription.reg"));
     CHECK(logTexts(f).back() == "Был использован файл: " + shipped);
     CHECK(f.ChangeDescriptionBackButton->enabled());
-    REQUIRE(waitUntil(
-        [] { return serviceAnsiString("Spooler", "DisplayName") == utf8ToAnsi("Диспетчер очереди печати"); }));
-    CHECK(serviceAnsiString("Spooler", "Description") == utf8ToAnsi("Загружает в память файлы для последующей печати."));
+    REQUIRE(waitUntil([] { return serviceText("Spooler", "DisplayName") == "Диспетчер очереди печати"; }));
+    CHECK(serviceText("Spooler", "Description") == "Загружает в память файлы для последующей печати.");
     REQUIRE(waitForRegistryEditors());
-    CHECK(serviceAnsiString("Alerter", "Description"));
+    CHECK(serviceText("Alerter", "Description"));
 
     SUBCASE("swapped in again") {
         f.ChangeDescriptionButtonClick();
@@ -282,7 +281,7 @@ TEST_CASE("fault: descriptions swapped in twice, or before a preset, come back a
     }
     f.ChangeDescriptionBackButtonClick();
     CHECK(p.shell.calls.back().parameters == importedCopy("InitialDescription.reg"));
-    CHECK(waitUntil([&] { return serviceAnsiString("Spooler", "DisplayName") == before.at("Spooler").second; }));
+    CHECK(waitUntil([&] { return serviceText("Spooler", "DisplayName") == before.at("Spooler").second; }));
     REQUIRE(waitForRegistryEditors());
     CHECK(storedTexts(names) == before);
     CHECK(servicesBranchKeys() == keysBefore);

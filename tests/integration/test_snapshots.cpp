@@ -47,7 +47,7 @@ void useSnapshotCatalogue(MainForm& f) {
 
 std::string regFile(const std::string& name) { return readFileBytes(registryFolderPath() + name); }
 
-void removeFile(const std::string& path) { DeleteFileA(utf8ToAnsi(path).c_str()); }
+void removeFile(const std::string& path) { DeleteFileW(widePath(path).c_str()); }
 
 }  // namespace
 
@@ -168,9 +168,9 @@ TEST_CASE("round trip through the registry editor: what the snapshots read is wh
         setServiceString("QlmrTrip", "Description", "changed");
         setServiceString("QlmrTrip", "DisplayName", "changed");
         p.form->ChangeDescriptionBackButtonClick();
-        REQUIRE(waitUntil([] { return serviceAnsiString("QlmrTrip", "DisplayName") != std::string("changed"); }));
-        CHECK(waitUntil([&] { return serviceAnsiString("QlmrTrip", "Description") == utf8ToAnsi(description); }));
-        CHECK(serviceAnsiString("QlmrTrip", "DisplayName") == utf8ToAnsi(displayName));
+        REQUIRE(waitUntil([] { return serviceText("QlmrTrip", "DisplayName") != std::string("changed"); }));
+        CHECK(waitUntil([&] { return serviceText("QlmrTrip", "Description") == description; }));
+        CHECK(serviceText("QlmrTrip", "DisplayName") == displayName);
         const std::string path = registryFolderPath() + "InitialDescription.reg";
         CHECK(p.dialogs.last("info") == testMessage("msg2", path));
         CHECK(p.shell.calls.back().parameters ==
