@@ -124,7 +124,7 @@ TEST_CASE("fault: a translator's files in UTF-8, declared or marked, whatever th
     DeleteFileW(widePath(programFolder() + "ServicesRealNames-utf8.lng.dat").c_str());
 }
 
-TEST_CASE("fault: snapshots and a saved log keep every letter, in any folder and code page") {
+TEST_CASE("fault: snapshots, a saved log and the template keep every letter, in any folder and code page") {
     prepareStartedFolder();
     ProgramFixture p;
     p.create();
@@ -150,4 +150,6 @@ TEST_CASE("fault: snapshots and a saved log keep every letter, in any folder and
     CHECK(lines == std::vector<std::string>(logged.begin(), logged.end() - 1));
     f.BackupSearchClick();
     CHECK(f.BackupBox->count() >= 3);
+    f.BuildListOfCompsClick();
+    CHECK(text("ListOfComponents.ini").find("LogSave=Сохранить лог\r\n") != std::string::npos);
 }
