@@ -7,9 +7,22 @@
 #include "platform/single_instance.h"
 #include "toolkit/toolkit_init.h"
 
+#include <cstdlib>
+
+// An exception nobody caught ends the program without the default handler's text: a window
+// program has no console to print it to, and that handler brings a C++ name demangler (46 KB).
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
+
 int main() {
     using namespace qlmr;
-    if (!IsOnlyInstance(kInstanceName)) return 0;
+    ShowRequests showRequests(kInstanceName);
+    // A second copy ends silently, without a window; the running one comes forward instead.
+    if (!IsOnlyInstance(kInstanceName)) {
+        showRequests.ask();
+        return 0;
+    }
     tk::initialise();
     auto& app = tk::Application::instance();
     app.title = kApplicationTitle;
@@ -24,6 +37,7 @@ int main() {
         AboutForm about;
         main.langForm = &lang;
         main.aboutForm = &about;
+        showRequests.deliverTo(main.handle(), showRequestMessage());
         rc = app.run(main);
     }
     shutDownHelp();

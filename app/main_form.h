@@ -170,6 +170,8 @@ public:
     void N14Click();
     void N15Click();
     void mxCaptionBarButtonsButtons2Click();   // hide to tray
+    void TaskbarCreated();      // the shell's notification area came back empty
+    void SecondCopyStarted();   // a second copy asked this one to show its window
     void rollUpClick();
     void stayOnTopClick();
     void TopImageClick();
@@ -201,6 +203,7 @@ private:
     void applyStateText(unsigned long state);
     void choosePreset(const std::string& kind);
     void runFilter(bool running);
+    std::vector<std::string> startupDisplayNames() const;   // services/catalogue.cpp
     void startOrStop(bool start);
 };
 

@@ -8,6 +8,7 @@
 #include "app/main_form.h"
 #include "lang/ini.h"
 #include "lang/lang_form.h"
+#include "lang/lang_text.h"
 #include "lang/translation.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
@@ -17,12 +18,7 @@ namespace {
 
 // The name a language file gives itself, read with an in-memory reader.
 std::string languageDisplayName(const std::string& path) {
-    std::string bytes;
-    try {
-        bytes = readFileBytes(path);
-    } catch (const std::exception&) {
-    }
-    return ansiToUtf8(IniText(bytes).read("About", "TranslateLangName", "No data"));
+    return IniText(readLanguageText(path).value_or("")).read("About", "TranslateLangName", "No data");
 }
 
 // By name, letter case ignored: the order the file system gives differs between NTFS and FAT32,

@@ -1,5 +1,6 @@
 #pragma once
 // The Service Control Manager.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -25,5 +26,9 @@ public:
 };
 
 ServiceManager& systemServiceManager();
+
+// Opens the manager and the service with full access and runs the request on the service
+// handle; any step that fails raises OsError with the last error, also when that is 0.
+void controlService(const std::string& systemName, const std::function<bool(void* service)>& request);
 
 }  // namespace qlmr

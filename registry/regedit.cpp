@@ -16,7 +16,10 @@ void startEditor(void* owner, const std::string& parameters) {
 
 }  // namespace
 
-void importRegistryFile(void* owner, const std::string& path) { startEditor(owner, toShortPath(path)); }
+// Quoted always: where the volume makes no short form, the long path may hold blanks.
+void importRegistryFile(void* owner, const std::string& path) {
+    startEditor(owner, "\"" + env().shortPath(path) + "\"");
+}
 
 void exportServicesBranch(void* owner, const std::string& path) {
     startEditor(owner, "/e \"" + path + "\" \"" + kServicesBranch + "\"");

@@ -5,8 +5,8 @@
 
 namespace qlmr {
 
-// Hands a registry file to the editor for import, in its short form. No switch is passed, so
-// the editor asks the user itself where it does so.
+// Hands a registry file to the editor for import, in its short form between quotes. No switch
+// is passed, so the editor asks the user itself where it does so.
 void importRegistryFile(void* owner, const std::string& path);
 
 // Starts the export of the services branch into the file (long path).

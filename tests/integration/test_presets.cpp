@@ -22,6 +22,10 @@ using namespace qlmr::test;
 
 namespace {
 
+std::string importedCopy(const std::string& name) {
+    return "\"" + toShortPath(programFolder() + kImportFolder + name) + "\"";
+}
+
 std::vector<std::string> catalogueNames() {
     ProgramFixture p;
     return p.form->state.ServiceSysName.items();
@@ -174,7 +178,7 @@ TEST_CASE("first run answered Yes, a preset applied and undone: the first-run st
     f.ConfigApplyvClick();
     CHECK(p.dialogs.last("question") == testMessage("msg13", "tweaked.html.reg"));
     CHECK(f.ConfigApplyUndo->enabled());
-    CHECK(p.shell.calls.back().parameters == toShortPath(programFolder() + "Configz\\tweaked.html.reg"));
+    CHECK(p.shell.calls.back().parameters == importedCopy("tweaked.html.reg"));
     REQUIRE(waitUntil([] { return serviceDword("wuauserv", "Start") == 2ul; }));
     REQUIRE(waitForRegistryEditors());
     CHECK(serviceDword("lanmanserver", "Start") == 4ul);
@@ -198,6 +202,59 @@ TEST_CASE("first run answered Yes, a preset applied and undone: the first-run st
     CHECK_FALSE(f.ConfigApplyUndo->enabled());
 }
 
+// The start types of data/presets.tsv, the source the shipped preset files are made from:
+// system name to the value in the preset's column, nothing for "-" (left alone).
+std::map<std::string, std::optional<unsigned long>> presetTable(const std::string& preset) {
+    const std::string text = readFileBytes(QLMR_DATA_DIR "/presets.tsv");
+    std::vector<std::vector<std::string>> rows;
+    size_t at = 0;
+    while (at < text.size()) {
+        const size_t end = text.find('\n', at);
+        std::vector<std::string> cells;
+        std::string line = text.substr(at, end - at);
+        for (size_t from = 0, tab = 0; tab != std::string::npos; from = tab + 1) {
+            tab = line.find('\t', from);
+            cells.push_back(line.substr(from, tab - from));
+        }
+        rows.push_back(cells);
+        at = end == std::string::npos ? text.size() : end + 1;
+    }
+    const size_t column = std::find(rows[0].begin(), rows[0].end(), preset) - rows[0].begin();
+    const std::map<std::string, unsigned long> values = {{"auto", 2}, {"manual", 3}, {"off", 4}};
+    std::map<std::string, std::optional<unsigned long>> out;
+    for (size_t i = 1; i < rows.size(); ++i) {
+        const auto value = values.find(rows[i].at(column));
+        out[rows[i][0]] = value == values.end() ? std::nullopt : std::optional(value->second);
+    }
+    return out;
+}
+
+TEST_CASE("every shipped preset goes through the registry editor and sets the table's start types") {
+    struct Case { void (MainForm::*click)(); const char* preset; };
+    for (Case c : {Case{&MainForm::InternetcfClick, "internet"}, Case{&MainForm::GamingcfClick, "gaming"},
+                   Case{&MainForm::CommoncfClick, "common"}, Case{&MainForm::TweackedcfClick, "tweaked"}}) {
+        const std::string preset = c.preset;
+        CAPTURE(preset);
+        const std::vector<std::string> names = catalogueNames();
+        ServiceKeysGuard guard(names);
+        prepareConfigFolder(true);
+        const auto expected = presetTable(c.preset);
+        REQUIRE(expected.size() == 84);
+        for (const auto& [name, start] : expected)   // the opposite of what the preset wants
+            setServiceDword(name, "Start", start == 4ul ? 3 : 4);
+        const auto before = startTypes(names);
+        ProgramFixture p(true);
+        ((*p.form).*c.click)();
+        p.form->ConfigApplyvClick();
+        REQUIRE(waitUntil([] { return serviceDword("AudioSrv", "Start") == 2ul; }));
+        REQUIRE(waitForRegistryEditors());
+        for (const auto& [name, start] : expected) {
+            CAPTURE(name);
+            CHECK(serviceDword(name, "Start") == (start ? start : before.at(name)));
+        }
+    }
+}
+
 TEST_CASE("first run answered No leaves nothing and asks again at the next start") {
     prepareConfigFolder(false);
     for (int run = 0; run < 2; ++run) {
@@ -210,14 +267,42 @@ TEST_CASE("first run answered No leaves nothing and asks again at the next start
     }
 }
 
-TEST_CASE("descriptions swapped in and back are the original ones") {
+namespace {
+
+using StoredTexts = std::pair<std::optional<std::string>, std::optional<std::string>>;
+
+std::map<std::string, StoredTexts> storedTexts(const std::vector<std::string>& names) {
+    std::map<std::string, StoredTexts> out;
+    for (const std::string& n : names)
+        if (serviceKeyExists(n)) out[n] = {serviceText(n, "Description"), serviceText(n, "DisplayName")};
+    return out;
+}
+
+std::vector<std::string> servicesBranchKeys() {
+    std::vector<std::string> keys;
+    HKEY branch;
+    REQUIRE(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Services", 0, KEY_READ, &branch) == 0);
+    char name[256];
+    for (DWORD i = 0, size = sizeof name; RegEnumKeyExA(branch, i, name, &size, nullptr, nullptr, nullptr, nullptr) == 0;
+         ++i, size = sizeof name)
+        keys.push_back(name);
+    RegCloseKey(branch);
+    return keys;
+}
+
+}  // namespace
+
+// Twice in, or in and then a preset: back brings the texts from before the first swap-in, a
+// description that was missing is missing again, and no key of a missing service is made.
+TEST_CASE("fault: descriptions swapped in twice, or before a preset, come back as they were") {
     const std::vector<std::string> names = catalogueNames();
     ServiceKeysGuard guard(names);
     prepareConfigFolder(true);
-    std::map<std::string, std::pair<std::string, std::string>> before;   // described keys only
-    for (const std::string& n : names)
-        if (auto d = serviceAnsiString(n, "Description")) before[n] = {*d, serviceAnsiString(n, "DisplayName").value_or("")};
-    REQUIRE(before.count("Spooler") == 1);
+    setServiceString("Alerter", "DisplayName", "Оповещатель без описания");   // the guard removes it
+    const auto keysBefore = servicesBranchKeys();
+    const auto before = storedTexts(names);
+    REQUIRE(before.at("Spooler").first);
+    REQUIRE_FALSE(before.at("Alerter").first);
 
     ProgramFixture p(true);
     useTestLanguage(*p.form);
@@ -226,23 +311,36 @@ TEST_CASE("descriptions swapped in and back are the original ones") {
     f.ChangeDescriptionButtonClick();
     const std::string shipped = programFolder() + "Configz\\RusDescription.reg";
     CHECK(p.dialogs.last("info") == testMessage("msg2", shipped));
+    CHECK(p.shell.calls.back().parameters == importedCopy("RusDescription.reg"));
+    CHECK(logTexts(f).back() == "Был использован файл: " + shipped);
     CHECK(f.ChangeDescriptionBackButton->enabled());
-    CHECK(fileExists(registryFolderPath() + "InitialDescription.reg"));
-    REQUIRE(waitUntil(
-        [] { return serviceAnsiString("Spooler", "DisplayName") == utf8ToAnsi("Диспетчер очереди печати"); }));
-    CHECK(serviceAnsiString("Spooler", "Description") == utf8ToAnsi("Загружает в память файлы для последующей печати."));
+    REQUIRE(waitUntil([] { return serviceText("Spooler", "DisplayName") == "Диспетчер очереди печати"; }));
+    CHECK(serviceText("Spooler", "Description") == "Загружает в память файлы для последующей печати.");
     REQUIRE(waitForRegistryEditors());
+    CHECK(serviceText("Alerter", "Description"));
 
-    f.ChangeDescriptionBackButtonClick();
-    CHECK(waitUntil([&] { return serviceAnsiString("Spooler", "DisplayName") == before["Spooler"].second; }));
-    REQUIRE(waitForRegistryEditors());
-    for (const auto& [name, texts] : before) {
-        CAPTURE(name);
-        CHECK(serviceAnsiString(name, "Description") == texts.first);
-        CHECK(serviceAnsiString(name, "DisplayName") == texts.second);
+    SUBCASE("swapped in again") {
+        f.ChangeDescriptionButtonClick();
+        REQUIRE(waitForRegistryEditors());
     }
+    SUBCASE("a preset applied") {
+        f.TweackedcfClick();
+        f.ConfigApplyvClick();
+        CHECK(p.shell.calls.back().parameters == importedCopy("tweaked.html.reg"));
+        CHECK(logTexts(f).back() == "Был использован файл: tweaked.html.reg");
+        REQUIRE(waitUntil([] { return serviceDword("wuauserv", "Start") == 2ul; }));
+        REQUIRE(waitForRegistryEditors());
+        CHECK(servicesBranchKeys() == keysBefore);
+    }
+    f.ChangeDescriptionBackButtonClick();
+    CHECK(p.shell.calls.back().parameters == importedCopy("InitialDescription.reg"));
+    CHECK(waitUntil([&] { return serviceText("Spooler", "DisplayName") == before.at("Spooler").second; }));
+    REQUIRE(waitForRegistryEditors());
+    CHECK(storedTexts(names) == before);
+    CHECK(servicesBranchKeys() == keysBefore);
     CHECK(f.ChangeDescriptionBackButton->enabled());
     const auto log = logTexts(f);
     CHECK(log[log.size() - 2] == "Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
                                  "\"Сменить описание сервисов\"");
+    CHECK(log.back() == "Был использован файл: " + registryFolderPath() + "InitialDescription.reg");
 }
