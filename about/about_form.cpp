@@ -30,12 +30,13 @@ std::string creditsText() {
 }
 
 // Bold MS Sans Serif (its asterisk is narrower than Tahoma's) at the largest size up to 11
-// pixels at which a line of 62 asterisks fits the window's width: a wider line would be clipped
+// pixels (at 96 dots per inch) at which a line of 62 asterisks fits the window's width: a wider line would be clipped
 // and its rest pushed to a line of its own. Made once and kept for the program's life.
 void* creditsFont(int width) {
     static void* font = [width] {
         FontChoice choice;
         choice.weight = 700;
+        choice.height = tk::scaled(choice.height);
         void* made = createFont(choice);
         while (choice.height > 6 && textWidth(made, std::string(62, '*')) > width) {
             deleteFont(made);
@@ -64,10 +65,11 @@ void showAboutPage(const std::string& topic) {
 AboutForm::AboutForm()
     : tk::Form("TAboutForm", "AboutForm", {0, 0, 335, 477}, kCaptionStyle | kSystemMenu | kMinimizeBox | kMaximizeBox) {
     setCaption("About");
+    setMinimumClientSize({335, 477});   // a screen too small for it at a high DPI must not squeeze it
     AboutImage = make<tk::Image>("AboutImage", this, Rect{10, 8, 315, 234});
     AboutImage->setBitmap(loadJpegFile(programFolder() + "about.jpg"));
     AboutLabel = make<tk::Label>("AboutLabel", this, creditsText(), Rect{0, 248, 335, 86});
-    AboutLabel->setFont(creditsFont(335));
+    AboutLabel->setFont(creditsFont(tk::scaled(335)));
     AboutLabel->setTextColor(kBlue);
     AboutLabel->setColor(systemColor(SystemColor::InactiveBorder));
     VersionLabel = make<tk::Label>("VersionLabel", this, "Version:", Rect{10, 340, 315, 18});

@@ -4,12 +4,19 @@
 
 namespace qlmr {
 
+using tk::anchor;
 using tk::Rect;
 
-MainForm::MainForm()
-    : tk::Form("TMainForm", "MainForm", {0, 0, 1000, 700}, 0x00CF0000 /* WS_OVERLAPPEDWINDOW */) {
-    TopImage = make<tk::Image>("TopImage", this, Rect{0, 0, 1000, 65});
-    MainPageControl = make<tk::PageControl>("MainPageControl", this, Rect{0, 65, 1000, 635});
+// The pages' design size: the page control's 1000 x 635 less its frame and tab row.
+constexpr int kSheetWidth = 992, kSheetHeight = 605;
+// The right-hand column of the services page, and the list's width beside it (the extra-functions
+// panel, when shown, takes 208 of it).
+constexpr int kColumnX = kSheetWidth - 328;
+constexpr int kListWidth = kColumnX - 16, kListWidthBesidePanel = kListWidth - 208;
+
+MainForm::MainForm() : tk::Form("TMainForm", "MainForm", {0, 0, 1000, 700}, 0x00CF0000 /* WS_OVERLAPPEDWINDOW */) {
+    TopImage = anchor(make<tk::Image>("TopImage", this, Rect{0, 0, 1000, 65}), tk::kAnchorTopWide);
+    MainPageControl = anchor(make<tk::PageControl>("MainPageControl", this, Rect{0, 65, 1000, 635}), tk::kAnchorAll);
     SheetService = make<tk::TabSheet>("SheetService", MainPageControl, "Службы XP");
     SheetConfig = make<tk::TabSheet>("SheetConfig", MainPageControl, "Конфигурации");
     SheetBackup = make<tk::TabSheet>("SheetBackup", MainPageControl, "Резервные копии");
@@ -39,7 +46,7 @@ MainForm::MainForm()
     wireProcessEvents();
     wireTrayEvents();
     loadBuiltinCatalogue(state);
-    onResize = [this] { layout(); };
+    setMinimumClientSize({780, 572});
     onKeyDown = [this](int key) { FormKeyDown(key); };
     onShow = [this] { FormShow(); };
     setCaption(kWindowTitle);
@@ -49,25 +56,39 @@ MainForm::~MainForm() = default;
 
 void MainForm::buildServicePage() {
     tk::TabSheet* p = SheetService;
-    ServiceNameCBUni = make<tk::UniComboBox>("ServiceNameCBUni", p, "Find/Найти", Rect{8, 6, 420, 24}, true);
+    ServiceNameCBUni =
+        anchor(make<tk::UniComboBox>("ServiceNameCBUni", p, "Find/Найти", Rect{8, 6, kListWidth, 24}, true),
+               tk::kAnchorTopWide);
     ServiceNameCBUni->autoComplete = true;
-    ServiceNames = make<tk::UniCheckListBox>("ServiceNames", p, Rect{8, 34, 420, 500});
+    ServiceNames = anchor(make<tk::UniCheckListBox>("ServiceNames", p, Rect{8, 34, kListWidth, kSheetHeight - 42}),
+                          tk::kAnchorAll);
     ServiceNames->setColor(0xC0DCC0);   // light green: red 192, green 220, blue 192
 
-    ServCheckState = make<tk::Button>("ServCheckState", p, "Проверить текущее состояние", Rect{0, 6, 320, 28});
-    ServCheckUncheck = make<tk::CheckBox>("ServCheckUncheck", p, "Отметить все", Rect{0, 40, 320, 20});
-    StatAllLabel = make<tk::Label>("StatAllLabel", p, "Всего :", Rect{0, 64, 320, 18});
-    ActiveStatLabel = make<tk::Label>("ActiveStatLabel", p, "Активных :", Rect{0, 84, 320, 18});
-    StopedStatLabel = make<tk::Label>("StopedStatLabel", p, "Не активных :", Rect{0, 104, 320, 18});
-    ServStart = make<tk::Button>("ServStart", p, "Запустить Службу", Rect{0, 130, 155, 28});
-    ServStop = make<tk::Button>("ServStop", p, "Остановить Службу", Rect{165, 130, 155, 28});
-    ServHelp = make<tk::Button>("ServHelp", p, "Информация по службе", Rect{0, 164, 155, 28});
-    TweackStart = make<tk::Button>("TweackStart", p, "Дополнительные функции", Rect{165, 164, 155, 28});
+    ServCheckState =
+        anchor(make<tk::Button>("ServCheckState", p, "Проверить текущее состояние", Rect{kColumnX, 6, 320, 28}),
+               tk::kAnchorTopRight);
+    ServCheckUncheck = anchor(make<tk::CheckBox>("ServCheckUncheck", p, "Отметить все", Rect{kColumnX, 40, 320, 20}),
+                              tk::kAnchorTopRight);
+    StatAllLabel =
+        anchor(make<tk::Label>("StatAllLabel", p, "Всего :", Rect{kColumnX, 64, 320, 18}), tk::kAnchorTopRight);
+    ActiveStatLabel =
+        anchor(make<tk::Label>("ActiveStatLabel", p, "Активных :", Rect{kColumnX, 84, 320, 18}), tk::kAnchorTopRight);
+    StopedStatLabel = anchor(make<tk::Label>("StopedStatLabel", p, "Не активных :", Rect{kColumnX, 104, 320, 18}),
+                             tk::kAnchorTopRight);
+    ServStart =
+        anchor(make<tk::Button>("ServStart", p, "Запустить Службу", Rect{kColumnX, 130, 155, 32}), tk::kAnchorTopRight);
+    ServStop = anchor(make<tk::Button>("ServStop", p, "Остановить Службу", Rect{kColumnX + 165, 130, 155, 32}),
+                      tk::kAnchorTopRight);
+    ServHelp = anchor(make<tk::Button>("ServHelp", p, "Информация по службе", Rect{kColumnX, 168, 155, 32}),
+                      tk::kAnchorTopRight);
+    TweackStart =
+        anchor(make<tk::Button>("TweackStart", p, "Дополнительные функции", Rect{kColumnX + 165, 168, 155, 32}),
+               tk::kAnchorTopRight);
 
-    ServInfoPanel = make<tk::Panel>("ServInfoPanel", p, Rect{0, 204, 320, 250});
+    ServInfoPanel = anchor(make<tk::Panel>("ServInfoPanel", p, Rect{kColumnX, 208, 320, 264}), tk::kAnchorTopRight);
     tk::Panel* q = ServInfoPanel;
-    auto pair = [&](tk::Label*& caption, const char* cname, const char* ctext, tk::Label*& value,
-                    const char* vname, const char* vtext, int y, int valueHeight) {
+    auto pair = [&](tk::Label*& caption, const char* cname, const char* ctext, tk::Label*& value, const char* vname,
+                    const char* vtext, int y, int valueHeight) {
         caption = make<tk::Label>(cname, q, ctext, Rect{4, y, 312, 18});
         value = make<tk::Label>(vname, q, vtext, Rect{4, y + 18, 312, valueHeight});
         value->setBold(true);
@@ -89,17 +110,18 @@ void MainForm::buildServicePage() {
 }
 
 void MainForm::buildTweackPanel() {
-    TweackPanel = make<tk::Panel>("TweackPanel", SheetService, Rect{436, 6, 200, 360});
+    TweackPanel = anchor(make<tk::Panel>("TweackPanel", SheetService, Rect{kListWidthBesidePanel + 12, 6, 200, 360}),
+                         tk::kAnchorTopRight);
     tk::Panel* p = TweackPanel;
     SortTwBox = make<tk::GroupBox>("SortTwBox", p, "Сортировать", Rect{0, 0, 200, 122});
     SortTwA = make<tk::Button>("SortTwA", p, "Активные", Rect{10, 20, 180, 26});
     SortTwNA = make<tk::Button>("SortTwNA", p, "Неактивные", Rect{10, 52, 180, 26});
     SortTwD = make<tk::Button>("SortTwD", p, "Все", Rect{10, 84, 180, 26});
-    ServiceapletstartButton = make<tk::Button>("ServiceapletstartButton", p, "Вызвать оснастку управления службами",
-                                               Rect{0, 130, 200, 40});
+    ServiceapletstartButton =
+        make<tk::Button>("ServiceapletstartButton", p, "Вызвать оснастку управления службами", Rect{0, 130, 200, 40});
     ServiceapletstartButton->setHint("Открыть панель управления службами встроенную в ОС");
-    RegistryJumpButton = make<tk::Button>("RegistryJumpButton", p, "Перейти к ветке службы в реестре",
-                                          Rect{0, 176, 200, 40});
+    RegistryJumpButton =
+        make<tk::Button>("RegistryJumpButton", p, "Перейти к ветке службы в реестре", Rect{0, 176, 200, 40});
     OptLangBox = make<tk::GroupBox>("OptLangBox", p, "Язык интерфейса", Rect{0, 222, 200, 56});
     OpLangRNComboBox = make<tk::ComboBox>("OpLangRNComboBox", p, "", Rect{10, 244, 180, 24}, false);
     OptCColorButton = make<tk::Button>("OptCColorButton", p, "Цвет списков", Rect{0, 286, 200, 28});
@@ -121,39 +143,56 @@ void MainForm::buildConfigPage() {
     ConfigApplyv->setHint("Применить выбранную конфигурацию");
     ConfigApplyUndo = make<tk::Button>("ConfigApplyUndo", p, "Отменить изменения", Rect{20, 200, 270, 28});
     ConfigApplyUndo->setEnabled(false);
-    DescriptionBox = make<tk::GroupBox>("DescriptionBox", p, "Описание конфигураций", Rect{316, 8, 600, 236});
-    DescriptionMemo = make<tk::Memo>("DescriptionMemo", p, "Выберите одну из доступных конфигураций",
-                                     Rect{326, 28, 580, 206}, true);
+    DescriptionBox =
+        anchor(make<tk::GroupBox>("DescriptionBox", p, "Описание конфигураций", Rect{316, 8, kSheetWidth - 324, 236}),
+               tk::kAnchorTopWide);
+    DescriptionMemo = anchor(make<tk::Memo>("DescriptionMemo", p, "Выберите одну из доступных конфигураций",
+                                            Rect{326, 28, kSheetWidth - 344, 206}, true),
+                             tk::kAnchorTopWide);
     DescriptionSwapBox = make<tk::GroupBox>("DescriptionSwapBox", p, "Описание сервисов", Rect{8, 252, 300, 100});
-    ChangeDescriptionButton = make<tk::Button>("ChangeDescriptionButton", p, "Сменить описание сервисов",
-                                               Rect{20, 274, 270, 28});
-    ChangeDescriptionBackButton = make<tk::Button>("ChangeDescriptionBackButton", p, "Вернуть описание сервисов",
-                                                   Rect{20, 310, 270, 28});
+    ChangeDescriptionButton =
+        make<tk::Button>("ChangeDescriptionButton", p, "Сменить описание сервисов", Rect{20, 274, 270, 28});
+    ChangeDescriptionBackButton =
+        make<tk::Button>("ChangeDescriptionBackButton", p, "Вернуть описание сервисов", Rect{20, 310, 270, 28});
     ChangeDescriptionBackButton->setEnabled(false);
 }
 
 void MainForm::buildBackupPage() {
     tk::TabSheet* p = SheetBackup;
-    BackupBox = make<tk::ListBox>("BackupBox", p, Rect{8, 8, 600, 500});
+    // The list stretches; the column beside it keeps to the right edge.
+    BackupBox =
+        anchor(make<tk::ListBox>("BackupBox", p, Rect{8, 8, kSheetWidth - 340, kSheetHeight - 16}), tk::kAnchorAll);
     BackupBox->setHint("Доступные резевные копии");
-    const int x = 616;
-    BackupGroup = make<tk::GroupBox>("BackupGroup", p, "Резервное копирование", Rect{x, 8, 316, 172});
-    BackupSearch = make<tk::Button>("BackupSearch", p, "Доступные резервные копии", Rect{x + 10, 28, 296, 28});
+    const int x = kSheetWidth - 324;
+    BackupGroup = anchor(make<tk::GroupBox>("BackupGroup", p, "Резервное копирование", Rect{x, 8, 316, 172}),
+                         tk::kAnchorTopRight);
+    BackupSearch = anchor(make<tk::Button>("BackupSearch", p, "Доступные резервные копии", Rect{x + 10, 28, 296, 28}),
+                          tk::kAnchorTopRight);
     BackupSearch->setHint("Найти резервные копии");
-    BackupAdd = make<tk::Button>("BackupAdd", p, "Добавить в реестр", Rect{x + 10, 62, 296, 28});
+    BackupAdd =
+        anchor(make<tk::Button>("BackupAdd", p, "Добавить в реестр", Rect{x + 10, 62, 296, 28}), tk::kAnchorTopRight);
     BackupAdd->setHint("Добавить в реестр выбранный резервный файл");
-    BackupAddNew = make<tk::Button>("BackupAddNew", p, "Создать новую резервную копию", Rect{x + 10, 96, 296, 28});
+    BackupAddNew =
+        anchor(make<tk::Button>("BackupAddNew", p, "Создать новую резервную копию", Rect{x + 10, 96, 296, 28}),
+               tk::kAnchorTopRight);
     BackupAddNew->setHint("Создание новой резервной копии");
-    BackupDelete = make<tk::Button>("BackupDelete", p, "Удалить резервную копию", Rect{x + 10, 130, 296, 28});
+    BackupDelete = anchor(make<tk::Button>("BackupDelete", p, "Удалить резервную копию", Rect{x + 10, 130, 296, 28}),
+                          tk::kAnchorTopRight);
     BackupDelete->setHint("Удаляем ненужную резервную копию");
-    DeleteGroup = make<tk::GroupBox>("DeleteGroup", p, "Параметры удаления", Rect{x, 188, 316, 56});
-    RWipe = make<tk::RadioButton>("RWipe", p, "Затереть", Rect{x + 10, 210, 140, 22}, true);
-    RRecycle = make<tk::RadioButton>("RRecycle", p, "В корзину", Rect{x + 160, 210, 140, 22});
+    DeleteGroup =
+        anchor(make<tk::GroupBox>("DeleteGroup", p, "Параметры удаления", Rect{x, 188, 316, 56}), tk::kAnchorTopRight);
+    RWipe =
+        anchor(make<tk::RadioButton>("RWipe", p, "Затереть", Rect{x + 10, 210, 140, 22}, true), tk::kAnchorTopRight);
+    RRecycle =
+        anchor(make<tk::RadioButton>("RRecycle", p, "В корзину", Rect{x + 160, 210, 140, 22}), tk::kAnchorTopRight);
     RWipe->setChecked(true);
-    BackupNameLb = make<tk::Label>("BackupNameLb", p, "Имя файла", Rect{x, 254, 316, 18});
-    BackupNameTextLb = make<tk::Label>("BackupNameTextLb", p, "Имя", Rect{x, 272, 316, 34});
-    BackupPathlb = make<tk::Label>("BackupPathlb", p, "Путь к резервному файлу", Rect{x, 310, 316, 18});
-    BackupPathTextlb = make<tk::Label>("BackupPathTextlb", p, "Путь", Rect{x, 328, 316, 70});
+    BackupNameLb = anchor(make<tk::Label>("BackupNameLb", p, "Имя файла", Rect{x, 254, 316, 18}), tk::kAnchorTopRight);
+    BackupNameTextLb =
+        anchor(make<tk::Label>("BackupNameTextLb", p, "Имя", Rect{x, 272, 316, 34}), tk::kAnchorTopRight);
+    BackupPathlb = anchor(make<tk::Label>("BackupPathlb", p, "Путь к резервному файлу", Rect{x, 310, 316, 18}),
+                          tk::kAnchorTopRight);
+    BackupPathTextlb =
+        anchor(make<tk::Label>("BackupPathTextlb", p, "Путь", Rect{x, 328, 316, 70}), tk::kAnchorTopRight);
     BackupNameTextLb->setBold(true);
     BackupPathTextlb->setBold(true);
 
@@ -167,15 +206,22 @@ void MainForm::buildBackupPage() {
 
 void MainForm::buildLogPage() {
     tk::TabSheet* p = SheetLog;
-    LogBox = make<tk::VirtualListBox>("LogBox", p, Rect{8, 8, 900, 400});
+    LogBox =
+        anchor(make<tk::VirtualListBox>("LogBox", p, Rect{8, 8, kSheetWidth - 16, kSheetHeight - 150}), tk::kAnchorAll);
     LogBox->setHint("Лог действий выполненных программой");
-    LogClear = make<tk::Button>("LogClear", p, "Очиститть лог", Rect{8, 416, 150, 28});
+    LogBox->setShowHint(false);
+    LogClear = anchor(make<tk::Button>("LogClear", p, "Очиститть лог", Rect{8, kSheetHeight - 136, 150, 28}),
+                      tk::kAnchorBottomLeft);
     LogClear->setHint("Очистить окно лога");
-    LogSave = make<tk::Button>("LogSave", p, "Сохранить лог", Rect{166, 416, 150, 28});
+    LogSave = anchor(make<tk::Button>("LogSave", p, "Сохранить лог", Rect{166, kSheetHeight - 136, 150, 28}),
+                     tk::kAnchorBottomLeft);
     LogSave->setHint("Сохранить лог в файл");
-    LogPrint = make<tk::Button>("LogPrint", p, "Распечатать лог", Rect{324, 416, 150, 28});
+    LogPrint = anchor(make<tk::Button>("LogPrint", p, "Распечатать лог", Rect{324, kSheetHeight - 136, 150, 28}),
+                      tk::kAnchorBottomLeft);
     LogPrint->setHint("Распечатать лог");
-    WideTextMemo = make<tk::Memo>("WideTextMemo", p, "", Rect{8, 452, 900, 90}, true);
+    WideTextMemo =
+        anchor(make<tk::Memo>("WideTextMemo", p, "", Rect{8, kSheetHeight - 100, kSheetWidth - 16, 92}, true),
+               tk::kAnchorBottomWide);
     LogPopupMenu = make<tk::PopupMenu>("LogPopupMenu");
     N1 = make<tk::MenuItem>("N1", "Очистить лог");
     N2 = make<tk::MenuItem>("N2", "Сохранить лог");
@@ -195,12 +241,16 @@ void MainForm::buildHiddenPage() {
 
 void MainForm::buildProcessPage() {
     tk::TabSheet* p = SheetCurrent;
-    CurrentProcsTntlbx = make<tk::UniListBox>("CurrentProcsTntlbx", p, Rect{0, 0, 700, 500});
-    SearchOnlineTntpnl = make<tk::UniPanel>("SearchOnlineTntpnl", p, Rect{700, 0, 223, 500});
+    CurrentProcsTntlbx =
+        anchor(make<tk::UniListBox>("CurrentProcsTntlbx", p, Rect{0, 0, kSheetWidth - 223, kSheetHeight - 22}),
+               tk::kAnchorAll);
+    SearchOnlineTntpnl =
+        anchor(make<tk::UniPanel>("SearchOnlineTntpnl", p, Rect{kSheetWidth - 223, 0, 223, kSheetHeight - 22}),
+               tk::kAnchorRightTall);
     tk::UniPanel* q = SearchOnlineTntpnl;
     EnumProcTntbtn = make<tk::UniButton>("EnumProcTntbtn", q, "Показать запущенные процессы", Rect{8, 8, 207, 40});
-    OnlineServerTntcmb = make<tk::UniComboBox>("OnlineServerTntcmb", q, "Choose Server/ Выберите сервер",
-                                               Rect{8, 56, 207, 24}, true);
+    OnlineServerTntcmb =
+        make<tk::UniComboBox>("OnlineServerTntcmb", q, "Choose Server/ Выберите сервер", Rect{8, 56, 207, 24}, true);
     OnlineSearchTntbtn = make<tk::UniButton>("OnlineSearchTntbtn", q, "Поиск Онлайн", Rect{8, 88, 207, 30});
     OpenDitTntbtn = make<tk::UniButton>("OpenDitTntbtn", q, "Перейти к исполняемому файлу", Rect{8, 126, 207, 40});
     OnlineServerStringTntcmb = make<tk::UniComboBox>("OnlineServerStringTntcmb", q, "Choose Server/ Выберите сервер",
@@ -208,7 +258,9 @@ void MainForm::buildProcessPage() {
     OnlineServerStringTntcmb->setVisible(false);
     NameTntLabel = make<tk::UniLabel>("NameTntLabel", q, "NameTntLabel", Rect{8, 212, 207, 18});
     NameTntLabel->setVisible(false);
-    CurrentStatusBar = make<tk::StatusBar>("CurrentStatusBar", p, std::vector<int>{100, 50});
+    CurrentStatusBar =
+        anchor(make<tk::StatusBar>("CurrentStatusBar", p, std::vector<int>{100, 50}), tk::kAnchorBottomWide);
+    CurrentStatusBar->setDesignBounds({0, kSheetHeight - 22, kSheetWidth, 22});
 }
 
 void MainForm::buildTray() {
@@ -226,42 +278,12 @@ void MainForm::buildTray() {
     RxTrayIconMain = make<tk::TrayIcon>("RxTrayIconMain", kApplicationTitle, RXPopupMenu);
 }
 
-// Stretches the lists with the window; the columns keep their widths.
-void MainForm::layout() {
-    Rect area = clientRect();
-    if (area.w <= 0 || area.h <= 65) return;
-    TopImage->setBounds({0, 0, area.w, 65});
-    MainPageControl->setBounds({0, 65, area.w, area.h - 65});
-    MainPageControl->layout();
-    Rect sheet = SheetService->bounds();
-    int w = sheet.w, h = sheet.h;
-    int right = w - 328;
-    int listRight = TweackPanel->visible() ? right - 208 : right - 8;
-    ServiceNameCBUni->setBounds({8, 6, listRight - 8, 24});
-    ServiceNames->setBounds({8, 34, listRight - 8, h - 42});
-    TweackPanel->setBounds({listRight + 4, 6, 200, 360});
-    auto moveX = [](tk::Control* ctl, int x) {
-        Rect b = ctl->bounds();
-        ctl->setBounds({x, b.y, b.w, b.h});
-    };
-    for (tk::Control* ctl : {static_cast<tk::Control*>(ServCheckState), static_cast<tk::Control*>(ServCheckUncheck),
-                             static_cast<tk::Control*>(StatAllLabel), static_cast<tk::Control*>(ActiveStatLabel),
-                             static_cast<tk::Control*>(StopedStatLabel), static_cast<tk::Control*>(ServStart),
-                             static_cast<tk::Control*>(ServHelp), static_cast<tk::Control*>(ServInfoPanel)})
-        moveX(ctl, right);
-    moveX(ServStop, right + 165);
-    moveX(TweackStart, right + 165);
-    LogBox->setBounds({8, 8, w - 16, h - 150});
-    for (tk::Button* b : {LogClear, LogSave, LogPrint}) {
-        Rect r = b->bounds();
-        b->setBounds({r.x, h - 136, r.w, r.h});
-    }
-    WideTextMemo->setBounds({8, h - 100, w - 16, 92});
-    BackupBox->setBounds({8, 8, w - 340, h - 16});
-    CurrentProcsTntlbx->setBounds({0, 0, w - 223, h - 22});
-    SearchOnlineTntpnl->setBounds({w - 223, 0, 223, h - 22});
-    CurrentStatusBar->setBounds({0, h - 22, w, 22});
-    redrawAll();
+// The extra-functions panel, when shown, stands in the right part of the list's place.
+void MainForm::fitServiceList() {
+    const int width = TweackPanel->visible() ? kListWidthBesidePanel : kListWidth;
+    ServiceNameCBUni->setDesignBounds({8, 6, width, 24});
+    ServiceNames->setDesignBounds({8, 34, width, kSheetHeight - 42});
+    placeControls();
 }
 
-}  // namespace qlmr
+}   // namespace qlmr

@@ -199,7 +199,7 @@ private:
     void wireLanguageEvents();   // lang/language_events.cpp
     void wireProcessEvents();    // procs/process_events.cpp
     void wireTrayEvents();       // app/tray_events.cpp
-    void layout();
+    void fitServiceList();
     void applyStateText(unsigned long state);
     void choosePreset(const std::string& kind);
     void runFilter(bool running);

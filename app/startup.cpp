@@ -79,7 +79,7 @@ void MainForm::FormCreate() {
     if (!fileName.empty()) ApplyLanguageFile(programFolder() + kLangFolder + fileName, true);
     state.OptLangComboBox.setText(langName);
 
-    setBalloonHints(true);
+    tk::Application::instance().setBalloonHints(true);
 }
 
 void MainForm::FormShow() {

@@ -12,8 +12,12 @@ constexpr const char* kControlSection = "MainForm";
 // The reader's default; a value equal to it counts as absent.
 constexpr const char* kNoEntry = "No Comments";
 
+// A line break in a caption is written "\n" in a language file, which holds one line per key.
+std::string lineBreaksFromFile(const std::string& value);
+std::string lineBreaksToFile(const std::string& text);
+
 struct ControlEntry {
-    std::string text;   // caption or text, as the file holds it (ANSI)
+    std::string text;   // caption or text (ANSI), its "\n" made line breaks
     std::string hint;   // from name + "Hnt"; "No Comments" when that key is missing
 };
 

@@ -22,6 +22,7 @@ std::string settingsFile() { return programFolder() + kSettingsFile; }
 
 LangForm::LangForm() : tk::Form("TLangForm", "LangForm", {0, 0, 283, 169}, kCaptionWithBoxes) {
     using tk::Rect;
+    setMinimumClientSize({283, 169});
     LangFormRNComboBox = make<tk::ComboBox>("LangFormRNComboBox", this, "", Rect{37, 24, 209, 24}, true);
     LangFormComboBox = make<tk::ComboBox>("LangFormComboBox", this, "", Rect{37, 56, 209, 24}, true);
     LangFormComboBox->setVisible(false);

@@ -1,6 +1,9 @@
 // Searching the language files and the main window's language selectors.
 #include "lang/language_choice.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "app/identity.h"
 #include "app/main_form.h"
 #include "lang/ini.h"
@@ -18,13 +21,26 @@ std::string languageDisplayName(const std::string& path) {
     return IniText(readLanguageText(path).value_or("")).read("About", "TranslateLangName", "No data");
 }
 
+// By name, letter case ignored: the order the file system gives differs between NTFS and FAT32,
+// and a stored DefaultLang is a position in this list.
+std::vector<std::string> sortedByName(std::vector<std::string> names) {
+    auto lower = [](std::string s) {
+        for (char& c : s)
+            if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+        return s;
+    };
+    std::stable_sort(names.begin(), names.end(),
+                     [&](const std::string& a, const std::string& b) { return lower(a) < lower(b); });
+    return names;
+}
+
 template <class FileList, class NameList>
 void fillLanguageLists(FileList& fileNames, NameList& displayNames, MainForm* log) {
     fileNames.clear();
     displayNames.clear();
     if (log) log->logLine("Начало поиска доступных языковых файлов");
     const std::string folder = programFolder() + kLangFolder;
-    for (const std::string& name : listFiles(folder, kLanguagePattern)) {
+    for (const std::string& name : sortedByName(listFiles(folder, kLanguagePattern))) {
         displayNames.add(languageDisplayName(folder + name));
         fileNames.add(name);
     }

@@ -2,6 +2,7 @@
 #include "app/identity.h"
 #include "app/main_form.h"
 #include "lang/component_text.h"
+#include "lang/control_entry.h"
 #include "lang/language_choice.h"
 #include "lang/lang_messages.h"
 #include "platform/clock.h"
@@ -46,7 +47,7 @@ void listComponent(const std::string& path, const tk::Component& c) {
     }
     for (const TemplateKind& kind : kTemplateKinds) {
         if (!kind.isKind(&c)) continue;
-        writeProfileString(path, kind.section, c.name(), componentText(c));
+        writeProfileString(path, kind.section, c.name(), lineBreaksToFile(componentText(c)));
         writeHint(path, c);
         return;
     }

@@ -99,7 +99,7 @@ void MainForm::TweackStartClick() {
         TweackPanel->setVisible(true);
         logLine("Активизирована панель дополнительных функций");
     }
-    layout();
+    fitServiceList();
 }
 
 }  // namespace qlmr

@@ -48,6 +48,12 @@ bool routeChildMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
         return paintWindowless(hwnd);
     case WM_LBUTTONDOWN:
         return clickWindowless(hwnd, lp);
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wp) == hwnd && LOWORD(lp) == HTCLIENT && pointWindowless(hwnd)) {
+            result = TRUE;
+            return true;
+        }
+        return false;
     case WM_COMMAND:
         if (lp) {
             if (Control* c = Control::fromHandle(reinterpret_cast<HWND>(lp))) {
@@ -63,7 +69,7 @@ bool routeChildMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
             result = LRESULT(c->handleNotify(hdr));
             return true;
         }
-        return false;
+        return hdr->code == NM_CUSTOMDRAW && alignTipText(hdr, result);
     }
     case WM_DRAWITEM: {
         auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
@@ -130,6 +136,16 @@ void registerContainerClass() {
 
 }  // namespace detail
 
+int screenDpi() {
+    static const int dpi = [] {
+        HDC screen = GetDC(nullptr);
+        const int found = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        return found > 0 ? found : kDesignDpi;
+    }();
+    return dpi;
+}
+
 Component::Component(Form* owner, std::string name) : owner_(owner), name_(std::move(name)) {}
 Component::~Component() = default;
 
@@ -153,7 +169,15 @@ void Control::create(const wchar_t* cls, unsigned long style, unsigned long exSt
     exStyle_ = exStyle;
     id_ = parent ? detail::nextControlId() : 0;
     text_ = text;
-    rect_ = r;
+    declare(r);
+}
+
+// A child starts at its design bounds scaled to the screen: its parent is made at its design
+// size, so that is where its anchors would put it.
+void Control::declare(Rect design) {
+    design_ = design;
+    designSize_ = {design.w, design.h};
+    rect_ = parent_ ? scaled(design, screenDpi()) : design;
 }
 
 void Control::createWindowless(Control* parent, unsigned long style, const std::string& text, Rect r) {
@@ -163,7 +187,7 @@ void Control::createWindowless(Control* parent, unsigned long style, const std::
     style_ = style;
     id_ = detail::nextControlId();
     text_ = text;
-    rect_ = r;
+    declare(r);
     parent->windowlessChildren_.push_back(this);
 }
 

@@ -6,13 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/anchors.h"
+
 namespace tk {
 
 class Form;
 
-struct Rect {
-    int x = 0, y = 0, w = 0, h = 0;
-};
+// The system's dots per inch, which every design length is scaled by (96 = 100 %).
+int screenDpi();
+inline int scaled(int designLength) { return scaled(designLength, screenDpi()); }
 
 class Component {
 public:
@@ -52,12 +54,29 @@ public:
     void setEnabled(bool on);
     bool visible() const;
     void setVisible(bool on);
-    void setBounds(Rect r);
+    void setBounds(Rect r);   // in pixels; the next placing puts it back where declared
     Rect bounds() const;
+    // Declared layout: bounds at 96 dots per inch (given on creation) and the parent's edges the
+    // control keeps its distance to (top and left unless told). A container's design size is
+    // what its children's distances are measured in. The form places them all (Form::placeControls).
+    Rect designBounds() const { return design_; }
+    void setDesignBounds(Rect design) { design_ = design; }
+    unsigned anchors() const { return anchors_; }
+    void setAnchors(unsigned anchors) { anchors_ = anchors; }
+    Size designSize() const { return designSize_; }
+    void setDesignSize(Size s) { designSize_ = s; }
+    // Runs after the form has placed the control: a container of its own kind places its parts.
+    virtual void arranged() {}
+    // The cursor over a control its container draws: true for the hand of a link.
+    virtual bool handCursor() const { return false; }
     Rect clientRect() const;
     void setFocus();
     void redrawAll();   // repaints the control and all its children
     void setHint(const std::string& text) override;
+    // A control may keep a hint text (a translation sets it) without showing it as a tooltip;
+    // told before its window is made.
+    bool showsHint() const { return showsHint_; }
+    void setShowHint(bool on) { showsHint_ = on; }
     void setFont(void* font);
     void* font() const;   // the font it is drawn with
     void setColor(unsigned long bgr);   // background; 0xFFFFFFFF = system default
@@ -105,6 +124,7 @@ protected:
 
 private:
     void makeWindow();
+    void declare(Rect design);
     void placeAmongSiblings();
     void* handle_ = nullptr;
     Control* parent_ = nullptr;
@@ -116,6 +136,10 @@ private:
     int id_ = 0;
     std::string text_;
     Rect rect_;
+    Rect design_;
+    Size designSize_;
+    unsigned anchors_ = kAnchorTopLeft;
+    bool showsHint_ = true;
     void* font_ = nullptr;
     // While a pause holds a container, its labels and buttons keep new texts and enabled states
     // here and their windows get them, once each, when the pause ends.
@@ -142,6 +166,13 @@ private:
     bool holdPainting_;
     bool wasVisible_;
 };
+
+// Gives a control its anchors where it is made: x = anchor(make<Button>(...), kAnchorTopRight);
+template <class T>
+T* anchor(T* control, unsigned anchors) {
+    control->setAnchors(anchors);
+    return control;
+}
 
 // Runs an event handler; an error it raises is shown in the error box and goes no further.
 void runHandler(const std::function<void()>& handler);

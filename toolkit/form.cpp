@@ -67,13 +67,16 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (form) form->hide();
         return 0;
     case WM_SIZE:
-        if (form && form->onResize) runHandler(form->onResize);
+        if (!form || wp == SIZE_MINIMIZED) return 0;
+        form->placeControls();
+        if (form->onResize) runHandler(form->onResize);
         return 0;
     case WM_APP + 1:
         if (form && form->onShow) runHandler(form->onShow);
         return 0;
     case WM_GETMINMAXINFO:
-        break;
+        if (form) form->limitTracking(reinterpret_cast<void*>(lp));
+        return 0;
     default:
         break;
     }
@@ -108,10 +111,12 @@ Form::Form(const std::string& className, const std::string& name, Rect client, u
     : Control(nullptr, name) {
     std::wstring cls = widen(className);
     registerFormClass(cls);
-    RECT r{0, 0, client.w, client.h};
+    RECT r{0, 0, scaled(client.w), scaled(client.h)};
     AdjustWindowRectEx(&r, style, FALSE, 0);
     create(cls.c_str(), style | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, nullptr, "",
            {CW_USEDEFAULT, CW_USEDEFAULT, int(r.right - r.left), int(r.bottom - r.top)});
+    setDesignSize({client.w, client.h});
+    balloon_ = Application::instance().balloonHints();
     handle();
     Application::instance().forms.push_back(this);
 }
@@ -150,6 +155,47 @@ static void showWith(Form& form, int command) {
     if (!wasVisible) PostMessageW(h, WM_APP + 1, 0, 0);
 }
 
+void Form::placeControls() {
+    const Rect client = clientRect();
+    if (client.w <= 0 || client.h <= 0) return;
+    const int dpi = screenDpi();
+    for (auto& c : components_) {
+        auto* ctl = dynamic_cast<Control*>(c.get());
+        if (!ctl || !ctl->anchors() || !ctl->parent()) continue;
+        Control* parent = ctl->parent();
+        const Rect outer = parent == this ? client : parent->bounds();
+        ctl->setBounds(placeAnchored(ctl->designBounds(), ctl->anchors(), parent->designSize(), {outer.w, outer.h}, dpi));
+        ctl->arranged();
+    }
+    if (onScreen()) redrawAll();
+}
+
+// The window size that holds a client area of the minimum size.
+static SIZE minimumWindowSize(HWND h, Size client) {
+    RECT r{0, 0, scaled(client.w), scaled(client.h)};
+    AdjustWindowRectEx(&r, DWORD(GetWindowLongW(h, GWL_STYLE)), FALSE, DWORD(GetWindowLongW(h, GWL_EXSTYLE)));
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void Form::setMinimumClientSize(Size design) {
+    minimumClient_ = design;
+    HWND h = static_cast<HWND>(handle());
+    const SIZE least = minimumWindowSize(h, design);
+    RECT now;
+    GetWindowRect(h, &now);
+    if (now.right - now.left < least.cx || now.bottom - now.top < least.cy)
+        SetWindowPos(h, nullptr, 0, 0, std::max(LONG(now.right - now.left), least.cx),
+                     std::max(LONG(now.bottom - now.top), least.cy), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::limitTracking(void* minMaxInfo) const {
+    if (minimumClient_.w <= 0 || minimumClient_.h <= 0) return;
+    const SIZE least = minimumWindowSize(static_cast<HWND>(handle()), minimumClient_);
+    auto* info = static_cast<MINMAXINFO*>(minMaxInfo);
+    info->ptMinTrackSize.x = std::max(info->ptMinTrackSize.x, least.cx);
+    info->ptMinTrackSize.y = std::max(info->ptMinTrackSize.y, least.cy);
+}
+
 void Form::show() {
     showWith(*this, SW_SHOW);
     SetForegroundWindow(static_cast<HWND>(handle()));
@@ -171,9 +217,10 @@ Rect Form::clientRect() const { return comingClient_ ? *comingClient_ : Control:
 // are made where they will stay rather than moved once on screen.
 void Form::showMaximized() {
     HWND h = static_cast<HWND>(handle());
-    if (!IsWindowVisible(h) && !IsZoomed(h) && onResize) {
+    if (!IsWindowVisible(h) && !IsZoomed(h)) {
         comingClient_ = maximizedClientArea(h);
-        runHandler(onResize);
+        placeControls();
+        if (onResize) runHandler(onResize);
         comingClient_.reset();
     }
     showWith(*this, SW_SHOWMAXIMIZED);
@@ -233,7 +280,10 @@ void Form::rebuildTooltip() {
     DWORD style = WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | (balloon_ ? TTS_BALLOON : 0);
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, style, 0, 0, 0, 0,
                                static_cast<HWND>(handle()), nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(static_cast<HWND>(tooltip_), TTM_SETMAXTIPWIDTH, 0, 400);
+    SendMessageW(static_cast<HWND>(tooltip_), TTM_SETMAXTIPWIDTH, 0, scaled(400));
+    // A shadow under every tip (the class style is the system's way to ask for one).
+    SetClassLongW(static_cast<HWND>(tooltip_), GCL_STYLE,
+                  LONG(GetClassLongW(static_cast<HWND>(tooltip_), GCL_STYLE) | CS_DROPSHADOW));
     // Controls whose windows are not made yet are skipped by registerHint itself.
     for (auto& c : components_)
         if (auto* ctl = dynamic_cast<Control*>(c.get()); ctl && !ctl->hint().empty()) registerHint(ctl);
@@ -243,6 +293,7 @@ void Form::rebuildTooltip() {
 // its part of the container.
 void Form::registerHint(Control* c) {
     const bool windowless = c->windowless();
+    if (!c->showsHint()) return;
     if (windowless ? !c->parent()->hasHandle() : !c->hasHandle()) return;   // when its window is made
     if (!tooltip_) rebuildTooltip();
     std::wstring text = widen(c->hint());
@@ -350,6 +401,11 @@ void Application::processMessages() {
         dispatch(m);
     }
     detail::flushDirtyLists();
+}
+
+void Application::setBalloonHints(bool on) {
+    balloonHints_ = on;
+    for (Form* f : forms) f->setBalloonHints(on);
 }
 
 void Application::terminate() {

@@ -37,6 +37,14 @@ public:
     Rect clientRect() const;
     std::string caption() const { return text(); }
 
+    // Puts every control where its design bounds and anchors say for the present client size and
+    // screen DPI; runs on every resize, before onResize.
+    void placeControls();
+    // The smallest client area the window may have, at 96 dots per inch; a window made smaller
+    // (the system fits new windows to the screen) grows to it.
+    void setMinimumClientSize(Size design);
+    void limitTracking(void* minMaxInfo) const;
+
     // Tooltips: one tool per control with a hint; balloon style once switched.
     void registerHint(Control* c);
     void setBalloonHints(bool on);
@@ -59,7 +67,8 @@ public:
 
 private:
     void rebuildTooltip();
-    std::optional<Rect> comingClient_;   // the size a maximized showing is about to give
+    std::optional<Rect> comingClient_;
+    Size minimumClient_;   // the size a maximized showing is about to give
     std::vector<std::unique_ptr<Component>> components_;
     void* tooltip_ = nullptr;
     bool balloon_ = false;
@@ -77,6 +86,9 @@ public:
     int run(Form& main);   // shows the main window if it is not yet on screen
     void processMessages();
     void terminate();
+    // The balloon tooltips of every window, those made later included.
+    void setBalloonHints(bool on);
+    bool balloonHints() const { return balloonHints_; }
     bool terminated() const { return terminated_; }
     // Module handle and icon for windows and the tray.
     void* instanceHandle() const;
@@ -84,6 +96,7 @@ public:
 
 private:
     bool terminated_ = false;
+    bool balloonHints_ = false;
 };
 
 }  // namespace tk

@@ -13,8 +13,24 @@ unsigned describeMessage() {
     return message;
 }
 
-// Sends the asking window the name and text of each control drawn here, as UTF-8 strings each
-// ended by a zero, in a WM_COPYDATA. Answers how many controls there were.
+namespace {
+
+// "x y w h shown weight height face": where the control lies in its container, whether it is
+// marked visible, and its font, for a layout check from outside.
+std::string geometryOf(const Control& c) {
+    const Rect b = c.bounds();
+    LOGFONTW font{};
+    GetObjectW(static_cast<HFONT>(c.font()), sizeof font, &font);
+    std::string out;
+    for (int n : {b.x, b.y, b.w, b.h, int(c.visible()), int(font.lfWeight), int(font.lfHeight)})
+        out += std::to_string(n) + " ";
+    return out + narrow(font.lfFaceName);
+}
+
+}  // namespace
+
+// Sends the asking window the name, text and geometry of each control drawn here, as UTF-8
+// strings each ended by a zero, in a WM_COPYDATA. Answers how many controls there were.
 LRESULT describeWindowless(HWND hwnd, HWND asker) {
     Control* self = Control::fromHandle(hwnd);
     if (!self || self->windowlessChildren().empty() || !IsWindow(asker)) return 0;
@@ -23,6 +39,8 @@ LRESULT describeWindowless(HWND hwnd, HWND asker) {
         data += c->name();
         data.push_back('\0');
         data += c->text();
+        data.push_back('\0');
+        data += geometryOf(*c);
         data.push_back('\0');
     }
     COPYDATASTRUCT copy{kDescribeTag, DWORD(data.size()), data.data()};

@@ -1,5 +1,7 @@
 #include "toolkit/widgets.h"
 
+#include <algorithm>
+
 #include "toolkit/form.h"
 #include "toolkit/menu.h"
 #include "toolkit/text.h"
@@ -351,97 +353,6 @@ bool VirtualListBox::handleDrawItem(void* p) {
     return true;
 }
 
-// ---- PageControl, TabSheet
-PageControl::PageControl(Form* owner, std::string name, Control* parent, Rect r)
-    : Control(owner, std::move(name)) {
-    create(WC_TABCONTROLW, WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, parent, "", r);
-}
-
-// Tabs, captions and the front tab wait with the control until its window is made.
-void PageControl::addSheet(TabSheet* sheet, bool showTab) {
-    sheets_.push_back(sheet);
-    if (showTab) {
-        if (hasHandle()) sendTab(TCM_INSERTITEMW, sheet, tabs_.size());
-        tabs_.push_back(sheet);
-    }
-    sheet->setVisible(false);
-    if (!active_ && showTab) setActive(sheet);
-    if (hasHandle()) layout();
-}
-
-// Inserts (TCM_INSERTITEMW) or rewrites (TCM_SETITEMW) the tab at a position with a sheet's caption.
-void PageControl::sendTab(unsigned message, TabSheet* sheet, size_t at) {
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    std::wstring t = widen(sheet->text());
-    item.pszText = t.data();
-    SendMessageW(hwndOf(this), message, at, LPARAM(&item));
-}
-
-void PageControl::realized() {
-    for (size_t i = 0; i < tabs_.size(); ++i) sendTab(TCM_INSERTITEMW, tabs_[i], i);
-    selectTab();
-    layout();
-}
-
-void PageControl::selectTab() {
-    for (size_t i = 0; i < tabs_.size(); ++i)
-        if (tabs_[i] == active_) SendMessageW(hwndOf(this), TCM_SETCURSEL, i, 0);
-}
-
-// The tab control measures all its tabs again and repaints their row for every caption.
-void PageControl::updateTab(TabSheet* sheet) {
-    if (!hasHandle()) return;
-    for (size_t i = 0; i < tabs_.size(); ++i)
-        if (tabs_[i] == sheet) sendTab(TCM_SETITEMW, sheet, i);
-}
-
-void PageControl::setActive(TabSheet* sheet) {
-    if (active_ && active_ != sheet) active_->setVisible(false);
-    active_ = sheet;
-    if (hasHandle()) {
-        selectTab();
-        layout();
-    }
-    sheet->setVisible(true);
-    if (sheet->hasHandle()) SetWindowPos(hwndOf(sheet), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-}
-
-// The sheets fill the display area, which the tab control's window tells.
-void PageControl::layout() {
-    HWND h = hwndOf(this);
-    RECT r;
-    GetClientRect(h, &r);
-    SendMessageW(h, TCM_ADJUSTRECT, FALSE, LPARAM(&r));
-    MapWindowPoints(h, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
-    for (TabSheet* s : sheets_) s->setBounds({int(r.left), int(r.top), int(r.right - r.left), int(r.bottom - r.top)});
-}
-
-long long PageControl::handleNotify(void* p) {
-    auto* hdr = static_cast<NMHDR*>(p);
-    if (hdr->code == TCN_SELCHANGE) {
-        int i = int(SendMessageW(hwndOf(this), TCM_GETCURSEL, 0, 0));
-        if (i >= 0 && size_t(i) < tabs_.size()) setActive(tabs_[size_t(i)]);
-    }
-    return 0;
-}
-
-TabSheet::TabSheet(Form* owner, std::string name, PageControl* pages, const std::string& caption)
-    : Control(owner, std::move(name)), pages_(pages), caption_(caption) {
-    // Sheets are siblings of the tab control so that their children route to our own procedure.
-    // No WS_CLIPCHILDREN: group boxes paint no background of their own, the container does.
-    create(detail::kContainerClass, 0, WS_EX_CONTROLPARENT, pages->parent(), "", {});
-}
-
-// Above the tab control it lies on.
-void TabSheet::realized() { SetWindowPos(hwndOf(this), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
-
-void TabSheet::setText(const std::string& text) {
-    if (text == caption_) return;
-    caption_ = text;
-    pages_->updateTab(this);
-}
-
 // ---- Panels and Unicode controls
 Panel::Panel(Form* owner, std::string name, Control* parent, Rect r) : Control(owner, std::move(name)) {
     create(detail::kContainerClass, WS_VISIBLE, WS_EX_CONTROLPARENT, parent, "", r);
@@ -533,7 +444,7 @@ StatusBar::StatusBar(Form* owner, std::string name, Control* parent, std::vector
     : Control(owner, std::move(name)) {
     create(STATUSCLASSNAMEW, WS_VISIBLE | CCS_BOTTOM, 0, parent, "", {});
     int x = 0;
-    for (int w : widths) edges_.push_back(x += w);
+    for (int w : widths) edges_.push_back(x += scaled(w));
 }
 void StatusBar::realized() { SendMessageW(hwndOf(this), SB_SETPARTS, edges_.size(), LPARAM(edges_.data())); }
 void StatusBar::setPanelText(int panel, const std::string& text) {
@@ -548,8 +459,9 @@ std::string StatusBar::panelText(int panel) const {
 }
 
 // ---- Image
-// Drawn by its container, from the top-left corner: a banner wider than the window shows its
-// start. What the picture does not cover is the face colour.
+// Drawn by its container at its own pixel size, whatever the DPI: centred where the control is
+// larger, from the top-left corner where it is smaller (a banner wider than the window shows its
+// start). What the picture does not cover is the face colour.
 Image::Image(Form* owner, std::string name, Control* parent, Rect r) : Control(owner, std::move(name)) {
     createWindowless(parent, WS_VISIBLE | SS_BITMAP | SS_NOTIFY, "", r);
 }
@@ -570,10 +482,12 @@ void Image::paint(void* hdc) {
     if (bitmap_ && GetObjectW(static_cast<HBITMAP>(bitmap_), sizeof size, &size)) {
         HDC source = CreateCompatibleDC(dc);
         HGDIOBJ previous = SelectObject(source, static_cast<HBITMAP>(bitmap_));
-        BitBlt(dc, b.x, b.y, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+        const int x = b.x + std::max(0, (b.w - int(size.bmWidth)) / 2);
+        const int y = b.y + std::max(0, (b.h - int(size.bmHeight)) / 2);
+        BitBlt(dc, x, y, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
         SelectObject(source, previous);
         DeleteDC(source);
-        ExcludeClipRect(dc, b.x, b.y, b.x + size.bmWidth, b.y + size.bmHeight);
+        ExcludeClipRect(dc, x, y, x + size.bmWidth, y + size.bmHeight);
     }
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
 }

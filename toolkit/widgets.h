@@ -13,6 +13,7 @@ public:
     Label(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r,
           bool rightAlign = false);
     void setLink(bool on) { link_ = on; }
+    bool handCursor() const override { return link_; }
     void setBold(bool on);
     void* handleColor(void* hdc) override;
     void handleCommand(int code) override;
@@ -147,6 +148,7 @@ public:
     TabSheet* active() const { return active_; }
     long long handleNotify(void* nmhdr) override;
     void layout();
+    void arranged() override { layout(); }
     void updateTab(TabSheet* sheet);
     std::function<void()> onEnter;
 protected:

@@ -25,9 +25,13 @@ LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 // A container's part for the controls it draws itself (toolkit/windowless.cpp).
 bool paintWindowless(HWND hwnd);
 bool clickWindowless(HWND hwnd, LPARAM at);
+// Shows the hand over a link the container draws; false when the cursor is over none.
+bool pointWindowless(HWND hwnd);
+// Tooltips write their text right-aligned: answers a tooltip's custom-draw notice.
+bool alignTipText(NMHDR* hdr, LRESULT& result);
 
-// What other processes may ask (toolkit/outside_view.cpp). A container tells the names and texts
-// of the controls it draws (registered "QlmrWindowlessControls", wParam: the window to tell).
+// What other processes may ask (toolkit/outside_view.cpp). A container tells the names, texts and
+// geometry of the controls it draws (registered "QlmrWindowlessControls", wParam: the window to tell).
 constexpr ULONG_PTR kDescribeTag = 0x514C4D52;   // "QLMR"
 unsigned describeMessage();
 LRESULT describeWindowless(HWND hwnd, HWND asker);

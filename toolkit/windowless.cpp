@@ -48,4 +48,30 @@ bool clickWindowless(HWND hwnd, LPARAM at) {
     return false;
 }
 
+bool pointWindowless(HWND hwnd) {
+    Control* self = containerOf(hwnd);
+    if (!self) return false;
+    POINT at;
+    GetCursorPos(&at);
+    ScreenToClient(hwnd, &at);
+    for (Control* c : self->windowlessChildren()) {
+        if (c->visible() && contains(c->bounds(), at.x, at.y)) {
+            if (!c->handCursor()) return false;
+            SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));   // IDC_HAND
+            return true;
+        }
+    }
+    return false;
+}
+
+bool alignTipText(NMHDR* hdr, LRESULT& result) {
+    wchar_t cls[32] = {};
+    GetClassNameW(hdr->hwndFrom, cls, 32);
+    if (lstrcmpiW(cls, TOOLTIPS_CLASSW) != 0) return false;
+    auto* draw = reinterpret_cast<NMTTCUSTOMDRAW*>(hdr);
+    if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) draw->uDrawFlags = (draw->uDrawFlags & ~DT_CENTER) | DT_RIGHT;
+    result = CDRF_DODEFAULT;
+    return true;
+}
+
 }  // namespace tk::detail

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <cstdio>
 #include <set>
 #include <stdexcept>
 
@@ -63,8 +64,28 @@ BOOL CALLBACK collectWindowsOf(HWND h, LPARAM lp) {
     return TRUE;
 }
 
-// Receives what a container tells of the labels it draws: names and texts, each ended by a zero.
-std::vector<std::pair<std::string, std::string>> toldLabels;
+// Receives what a container tells of the labels it draws: names, texts and geometry, each ended by
+// a zero.
+std::vector<DrawnControl> toldLabels;
+
+std::string nextField(const char*& at, const char* end) {
+    std::string field(at < end ? at : "");
+    at += field.size() + 1;
+    return field;
+}
+
+DrawnControl parseTold(HWND container, std::string name, std::string text, const std::string& geometry) {
+    DrawnControl c{container, std::move(name), std::move(text)};
+    int x = 0, y = 0, w = 0, h = 0, shown = 0, weight = 0, height = 0, used = 0;
+    sscanf(geometry.c_str(), "%d %d %d %d %d %d %d %n", &x, &y, &w, &h, &shown, &weight, &height, &used);
+    c.bounds = RECT{x, y, x + w, y + h};
+    c.visible = shown != 0;
+    c.font.lfWeight = weight;
+    c.font.lfHeight = height;
+    const std::wstring face = wide(geometry.substr(size_t(used)));
+    lstrcpynW(c.font.lfFaceName, face.c_str(), LF_FACESIZE);
+    return c;
+}
 
 LRESULT CALLBACK receiverProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg != WM_COPYDATA) return DefWindowProcW(h, msg, wp, lp);
@@ -72,11 +93,9 @@ LRESULT CALLBACK receiverProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     const char* at = static_cast<const char*>(copy->lpData);
     const char* end = at + copy->cbData;
     while (at < end) {
-        std::string name(at);
-        at += name.size() + 1;
-        std::string text(at < end ? at : "");
-        at += text.size() + 1;
-        toldLabels.emplace_back(name, text);
+        std::string name = nextField(at, end);
+        std::string text = nextField(at, end);
+        toldLabels.push_back(parseTold(reinterpret_cast<HWND>(wp), std::move(name), std::move(text), nextField(at, end)));
     }
     return TRUE;
 }
@@ -295,9 +314,16 @@ std::string Program::labelText(const std::string& name) {
     toldLabels.clear();
     askContainer(top, 0);
     EnumChildWindows(top, askContainer, 0);
-    for (const auto& [told, text] : toldLabels)
-        if (told == name) return text;
+    for (const DrawnControl& told : toldLabels)
+        if (told.name == name) return told.text;
     return {};
+}
+
+std::vector<DrawnControl> drawnControls(HWND top) {
+    toldLabels.clear();
+    askContainer(top, 0);
+    EnumChildWindows(top, askContainer, 0);
+    return toldLabels;
 }
 
 std::string Program::text(HWND h) const {

@@ -63,6 +63,18 @@ private:
     PROCESS_INFORMATION pi_{};
 };
 
+// A control its container draws: where it lies in the container, whether it is marked visible,
+// and its font (weight, height and face only).
+struct DrawnControl {
+    HWND container = nullptr;
+    std::string name, text;
+    RECT bounds{};
+    bool visible = false;
+    LOGFONTW font{};
+};
+// The drawn controls of a window and of all its child windows.
+std::vector<DrawnControl> drawnControls(HWND top);
+
 std::string componentName(HWND h);
 std::string narrowText(const std::wstring& w);
 bool hasCyrillic(const std::wstring& w);

@@ -19,8 +19,15 @@ void touch(const std::string& path) {
     CloseHandle(h);
 }
 
+// Whether the script wants this picture in this pass (QLMR_SCREENSHOT_ONLY: names apart by blanks).
+bool wanted(const std::string& name) {
+    const char* only = std::getenv("QLMR_SCREENSHOT_ONLY");
+    return !only || !*only || (" " + std::string(only) + " ").find(" " + name + " ") != std::string::npos;
+}
+
 // Waits until the script has taken the picture.
 void capture(const std::string& name) {
+    if (!wanted(name)) return;
     std::string dir = shotDir();
     for (char& c : dir)
         if (c == '/') c = '\\';
@@ -31,7 +38,7 @@ void capture(const std::string& name) {
 }
 
 const char* kSettings = "[Program]\r\nVersionInfo=1.0\r\nDateRelease=08.12.2026\r\nShowLangForm=N\r\n"
-                        "LangName=rus.lng\r\nDefaultLang=-1\r\n";
+                        "LangName=rus.lng\r\nDefaultLang=1\r\n";
 
 }  // namespace
 

@@ -1,8 +1,12 @@
 // The real program started from outside: one copy, the caption, the first-run question, the log.
 #include <doctest.h>
 
+#include <string>
+#include <vector>
+
 #include "tests/e2e/driver.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 using namespace e2e;
@@ -177,4 +181,48 @@ TEST_CASE("the saved log holds the start-up lines in order with their prefixes")
     }
     // The file is named after the newest stamp before the save.
     CHECK(saved[0] == "Log of " + lines.back().substr(1, 19) + ".logz");
+}
+
+namespace {
+
+// The captions of a tab control of another process, read through a buffer in that process.
+std::vector<std::string> tabCaptions(HWND tabs, DWORD processId) {
+    std::vector<std::string> captions;
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) return captions;
+    const SIZE_T textBytes = 256 * sizeof(wchar_t);
+    auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(TCITEMW) + textBytes, MEM_COMMIT,
+                                                     PAGE_READWRITE));
+    const int count = int(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(TCITEMW));
+        item.cchTextMax = 256;
+        WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+        SendMessageW(tabs, TCM_GETITEMW, WPARAM(i), LPARAM(remote));
+        wchar_t text[256] = {};
+        ReadProcessMemory(process, remote + sizeof(TCITEMW), text, textBytes - sizeof(wchar_t), nullptr);
+        captions.push_back(narrowText(text));
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return captions;
+}
+
+}  // namespace
+
+TEST_CASE("with the shipped main.ini and the chooser ticked away, the first screen speaks Russian") {
+    Program p("shipped-settings");
+    std::string settings = p.readFile("main.ini");
+    const size_t at = settings.find("ShowLangForm=y");
+    REQUIRE(at != std::string::npos);
+    settings.replace(at, 14, "ShowLangForm=N");
+    p.writeFile("main.ini", settings);
+    p.markNotFirstRun();
+    p.start();
+    REQUIRE(p.mainWindow());
+    const std::vector<std::string> tabs = tabCaptions(p.control("MainPageControl"), p.processId());
+    REQUIRE(tabs.size() == 5);
+    CHECK(tabs[4] == "Процессы");
 }

@@ -1,5 +1,10 @@
 // The activity log: showing a line, clearing, saving.
 #include <doctest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
 
 #include <functional>
 
@@ -110,4 +115,37 @@ TEST_CASE("clearing answered No keeps every line") {
     p.form->LogClearClick();
     CHECK(p.form->LogBox->count() == 1);
     CHECK(p.dialogs.shown.back().caption == kWindowTitle);
+}
+
+namespace {
+
+// The tools of the tooltip window a form owns, by their window handles.
+std::vector<UINT_PTR> toolsOf(HWND form) {
+    std::vector<UINT_PTR> tools;
+    HWND tip = nullptr;
+    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)))
+        if (GetWindow(tip, GW_OWNER) == form) break;
+    if (!tip) return tools;
+    const int count = int(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TOOLINFOW ti{};
+        ti.cbSize = TTTOOLINFOW_V2_SIZE;
+        if (SendMessageW(tip, TTM_ENUMTOOLSW, WPARAM(i), LPARAM(&ti))) tools.push_back(ti.uId);
+    }
+    CHECK((GetWindowLongW(tip, GWL_STYLE) & TTS_BALLOON) != 0);
+    return tools;
+}
+
+}  // namespace
+
+TEST_CASE("the log keeps its hint text but shows no tooltip; the backup list shows its own") {
+    resetProgramFolder();
+    ProgramFixture p;
+    tk::Application::instance().setBalloonHints(true);
+    HWND log = static_cast<HWND>(p.form->LogBox->handle());
+    HWND backups = static_cast<HWND>(p.form->BackupBox->handle());
+    CHECK(p.form->LogBox->hint() == "Лог действий выполненных программой");
+    const std::vector<UINT_PTR> tools = toolsOf(static_cast<HWND>(p.form->handle()));
+    CHECK(std::count(tools.begin(), tools.end(), UINT_PTR(backups)) == 1);
+    CHECK(std::count(tools.begin(), tools.end(), UINT_PTR(log)) == 0);
 }

@@ -147,3 +147,17 @@ TEST_CASE("language files: back to Russian after English restores Russian everyw
         if (hasCyrillic(before[i++])) CHECK(hasCyrillic(textOf(c)));
     });
 }
+
+TEST_CASE("language files: the about window's credits keep their six lines in either language") {
+    prepareLanguageFolder();
+    ThreeWindows w;
+    for (const char* file : {"eng.lng", "rus.lng"}) {
+        ApplyLanguageFile(programFolder() + kLangFolder + file, false);
+        const std::string credits = w.about->AboutLabel->text();
+        INFO(file << ": " << credits);
+        size_t breaks = 0;
+        for (size_t at = credits.find("\r\n"); at != std::string::npos; at = credits.find("\r\n", at + 2)) ++breaks;
+        CHECK(breaks == 5);
+        CHECK(credits.find(std::string(62, '*') + "\r\n") != std::string::npos);
+    }
+}

@@ -140,7 +140,7 @@ TEST_CASE("a label's hint is a tooltip over its part of the container and follow
     CHECK(ti.rect.top == 140);
 }
 
-TEST_CASE("a container tells a window that asks the names and texts of the labels it draws") {
+TEST_CASE("a container tells a window that asks the names, texts and places of the labels it draws") {
     LabelForm f;
     f.show();
     WNDCLASSW wc{};
@@ -153,7 +153,12 @@ TEST_CASE("a container tells a window that asks the names and texts of the label
     told.clear();
     const UINT describe = RegisterWindowMessageW(L"QlmrWindowlessControls");
     CHECK(SendMessageW(hwnd(f.panel), describe, WPARAM(receiver), 0) == 3);
-    CHECK(told == std::vector<std::string>{"Plain", "Новая", "Red", "Красная", "Uni", "Юникод"});
+    // Name, text, then "x y w h shown weight height face" of each.
+    REQUIRE(told.size() == 9);
+    CHECK(std::vector<std::string>{told[0], told[1], told[3], told[4], told[6], told[7]} ==
+          std::vector<std::string>{"Plain", "Новая", "Red", "Красная", "Uni", "Юникод"});
+    CHECK(told[2].rfind("4 4 200 18 1 400 ", 0) == 0);
+    CHECK(told[8].rfind("4 80 200 18 1 ", 0) == 0);
     // A container without labels has nothing to tell.
     told.clear();
     CHECK(SendMessageW(hwnd(&f), describe, WPARAM(receiver), 0) == 0);

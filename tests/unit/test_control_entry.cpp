@@ -41,3 +41,11 @@ TEST_CASE("control entry: the first of two MainForm sections is the one read") {
     CHECK(entry->text == "Close");
     CHECK(entry->hint == "No Comments");
 }
+
+TEST_CASE("control entry: a caption's line breaks are written \\n and read back") {
+    const auto entry = controlEntry(IniText("[MainForm]\r\nAboutLabel=One\\nTwo\\n\\nFour\r\n"), "AboutLabel");
+    REQUIRE(entry.has_value());
+    CHECK(entry->text == "One\r\nTwo\r\n\r\nFour");
+    CHECK(qlmr::lineBreaksToFile(entry->text) == "One\\nTwo\\n\\nFour");
+    CHECK(qlmr::lineBreaksToFile("bare\nbreak") == "bare\\nbreak");
+}
