@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "app/identity.h"
+#include "registry/import_watch.h"
 
 namespace qlmr {
 
@@ -39,6 +40,7 @@ MainForm::MainForm()
     wireProcessEvents();
     wireTrayEvents();
     loadBuiltinCatalogue(state);
+    importWatch = std::make_unique<ImportWatch>([this](const std::vector<std::string>& lines) { reportImportCheck(lines); });
     onResize = [this] { layout(); };
     onKeyDown = [this](int key) { FormKeyDown(key); };
     onShow = [this] { FormShow(); };

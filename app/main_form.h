@@ -15,6 +15,7 @@ namespace qlmr {
 
 class LangForm;
 class AboutForm;
+class ImportWatch;
 
 class MainForm : public tk::Form {
 public:
@@ -88,6 +89,7 @@ public:
 
     LangForm* langForm = nullptr;
     AboutForm* aboutForm = nullptr;
+    std::unique_ptr<ImportWatch> importWatch;   // the check after the latest import
 
     // ---- start-up and shell
     void FormCreate();
@@ -144,6 +146,9 @@ public:
     void BackupAddNewClick();
     void BackupDeleteClick();
     void RegistryJumpButtonClick();
+    // Imports through the registry editor and checks the registry once the editor has ended.
+    void importVerified(const std::string& path, const std::string& shownName);
+    void reportImportCheck(const std::vector<std::string>& lines);
 
     // ---- languages
     void OptLangComboBoxEnter();

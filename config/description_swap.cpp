@@ -4,7 +4,6 @@
 #include "lang/lang_messages.h"
 #include "lang/message_format.h"
 #include "platform/files.h"
-#include "registry/regedit.h"
 
 namespace qlmr {
 
@@ -12,7 +11,7 @@ void MainForm::ChangeDescriptionButtonClick() {
     const std::string path = programFolder() + kConfigFolder + "RusDescription.reg";
     ReadDescriptionClick();
     showInfo(formatMessage(message("msg2"), path));
-    importRegistryFile(handle(), path);
+    importVerified(path, "RusDescription.reg");
     logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Вернуть описание сервисов\"");
     logLine("Был использован файл: " + path);
@@ -22,7 +21,7 @@ void MainForm::ChangeDescriptionButtonClick() {
 void MainForm::ChangeDescriptionBackButtonClick() {
     const std::string path = programFolder() + kRegistryFolder + "InitialDescription.reg";
     showInfo(formatMessage(message("msg2"), path));
-    importRegistryFile(handle(), path);
+    importVerified(path, "InitialDescription.reg");
     logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Сменить описание сервисов\"");
     logLine("Был использован файл: " + path);

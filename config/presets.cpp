@@ -7,7 +7,6 @@
 #include "lang/message_format.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
-#include "registry/regedit.h"
 
 namespace qlmr {
 namespace {
@@ -65,7 +64,7 @@ void MainForm::ConfigApplyvClick() {
     RegReadButtonClick();
     ReadDescriptionClick();
     showInfo(formatMessage(message("msg9"), fileName));
-    importRegistryFile(handle(), programFolder() + kConfigFolder + fileName);
+    importVerified(programFolder() + kConfigFolder + fileName, fileName);
     logImport(*this, "Конфигурация скопирована в реестр", fileName);
     showInfo(message("msg10"));
 }
@@ -74,7 +73,7 @@ void MainForm::ConfigApplyUndoClick() {
     const std::string path = toShortPath(programFolder() + kRegistryFolder + "InitialAstState.reg");
     if (!askQuestion(formatMessage(message("msg15"), state.ConfigRegFileName))) return;
     showInfo(formatMessage(message("msg9"), path));
-    importRegistryFile(handle(), path);
+    importVerified(path, "InitialAstState.reg");
     logImport(*this, "Восстановлено первоначальное состояние сервисов", path);
     showInfo(message("msg10"));
     ConfigApplyUndo->setEnabled(false);

@@ -16,7 +16,13 @@ void startEditor(void* owner, const std::string& parameters) {
 
 }  // namespace
 
-void importRegistryFile(void* owner, const std::string& path) { startEditor(owner, toShortPath(path)); }
+std::unique_ptr<WatchedProcess> importRegistryFile(void* owner, const std::string& path) {
+    std::unique_ptr<WatchedProcess> editor;
+    const long result = env().shell->executeWatched(owner, "open", "regedit.exe", toShortPath(path), "",
+                                                    ShowCommand::Default, editor);
+    if (result <= 32) raiseLastOsError();
+    return editor;
+}
 
 void exportServicesBranch(void* owner, const std::string& path) {
     startEditor(owner, "/e \"" + path + "\" \"" + kServicesBranch + "\"");
