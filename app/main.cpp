@@ -9,7 +9,12 @@
 
 int main() {
     using namespace qlmr;
-    if (!IsOnlyInstance(kInstanceName)) return 0;
+    ShowRequests showRequests(kInstanceName);
+    // A second copy ends silently, without a window; the running one comes forward instead.
+    if (!IsOnlyInstance(kInstanceName)) {
+        showRequests.ask();
+        return 0;
+    }
     tk::initialise();
     auto& app = tk::Application::instance();
     app.title = kApplicationTitle;
@@ -24,6 +29,7 @@ int main() {
         AboutForm about;
         main.langForm = &lang;
         main.aboutForm = &about;
+        showRequests.deliverTo(main.handle(), showRequestMessage());
         rc = app.run(main);
     }
     shutDownHelp();

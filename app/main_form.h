@@ -175,6 +175,8 @@ public:
     void N14Click();
     void N15Click();
     void mxCaptionBarButtonsButtons2Click();   // hide to tray
+    void TaskbarCreated();      // the shell's notification area came back empty
+    void SecondCopyStarted();   // a second copy asked this one to show its window
     void rollUpClick();
     void stayOnTopClick();
     void TopImageClick();

@@ -6,11 +6,14 @@
 #include "about/about_form.h"
 #include "app/environment.h"
 #include "app/main_form.h"
+#include "lang/lang_messages.h"
 #include "platform/choosers.h"
 #include "platform/files.h"
 #include "platform/focus_watch.h"
 #include "platform/jpeg.h"
+#include "platform/single_instance.h"
 #include "platform/window_frame.h"
+#include "toolkit/dialogs.h"
 
 namespace qlmr {
 namespace {
@@ -121,6 +124,14 @@ bool runTitleBarCommand(MainForm& form, unsigned id) {
     }
 }
 
+// A window hidden without an icon could only be ended from the task manager, so the window
+// stays on screen and says why. Built in Russian; language files translate it by its key.
+void showTrayFailure(const MainForm& form) {
+    std::string text = form.message("TrayIconFailed");
+    if (text == kNoMessage) text = "Не удалось поместить значок программы в область уведомлений. Окно остается на экране.";
+    tk::dialogs().error(text);
+}
+
 }  // namespace
 
 void MainForm::wireTrayEvents() {
@@ -154,6 +165,16 @@ void MainForm::wireTrayEvents() {
     onMessage = [this, earlier](unsigned msg, uintptr_t wp, intptr_t lp, intptr_t& result) {
         if (msg == tk::TrayIcon::kCallbackMessage) {
             tk::runHandler([&] { RxTrayIconMain->handleCallback(static_cast<unsigned long>(lp)); });
+            result = 0;
+            return true;
+        }
+        if (msg == tk::TrayIcon::taskbarCreatedMessage()) {
+            tk::runHandler([&] { TaskbarCreated(); });
+            result = 0;
+            return true;
+        }
+        if (msg == showRequestMessage()) {
+            tk::runHandler([&] { SecondCopyStarted(); });
             result = 0;
             return true;
         }
@@ -192,8 +213,24 @@ void MainForm::N15Click() {
 }
 
 void MainForm::mxCaptionBarButtonsButtons2Click() {
-    RxTrayIconMain->setActive(true);
+    if (!RxTrayIconMain->setActive(true)) {
+        showTrayFailure(*this);
+        return;
+    }
     hide();
+}
+
+// The shell started anew (after Explorer ended) with an empty notification area.
+void MainForm::TaskbarCreated() {
+    if (RxTrayIconMain->restore()) return;
+    show();
+    showTrayFailure(*this);
+}
+
+// Another copy was started and ended at once: this one comes forward as the tray's N8 brings it.
+void MainForm::SecondCopyStarted() {
+    N8Click();
+    restoreIfMinimized(handle());
 }
 
 void MainForm::rollUpClick() {

@@ -5,8 +5,19 @@
 #include "platform/text_codec.h"
 
 namespace qlmr {
+namespace {
+
+std::function<LocalTime()>& replacedClock() {
+    static std::function<LocalTime()> clock;
+    return clock;
+}
+
+}  // namespace
+
+void setLocalClock(std::function<LocalTime()> clock) { replacedClock() = std::move(clock); }
 
 LocalTime localNow() {
+    if (replacedClock()) return replacedClock()();
     SYSTEMTIME t;
     GetLocalTime(&t);
     return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};

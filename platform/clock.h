@@ -1,9 +1,13 @@
 #pragma once
+#include <functional>
+
 #include "app/log_prefix.h"
 
 namespace qlmr {
 
 LocalTime localNow();
+// Replaces the local time that localNow reads (tests move it at will); empty restores the system's.
+void setLocalClock(std::function<LocalTime()> clock);
 unsigned long tickCount();
 void sleepAlertable(unsigned long ms);
 void sleepPlain(unsigned long ms);

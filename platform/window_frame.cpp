@@ -51,4 +51,14 @@ void setStayOnTop(void* window, bool on) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// A maximized window minimized comes back maximized (Wine's restore would make it normal).
+void restoreIfMinimized(void* window) {
+    HWND h = static_cast<HWND>(window);
+    if (!IsIconic(h)) return;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    const bool maximized = GetWindowPlacement(h, &placement) && (placement.flags & WPF_RESTORETOMAXIMIZED);
+    ShowWindow(h, maximized ? SW_SHOWMAXIMIZED : SW_RESTORE);
+}
+
 }  // namespace qlmr

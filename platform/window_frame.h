@@ -24,5 +24,7 @@ int titleBarHeight(void* window);
 void allowHeightDownTo(intptr_t minMaxInfo, int height);
 
 void setStayOnTop(void* window, bool on);
+// A window minimized to the task bar comes back to its size before.
+void restoreIfMinimized(void* window);
 
 }  // namespace qlmr

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <set>
 #include <stdexcept>
 
 namespace e2e {
@@ -46,6 +47,19 @@ BOOL CALLBACK findTop(HWND h, LPARAM lp) {
         ++s->count;
         if (!s->found) s->found = h;
     }
+    return TRUE;
+}
+
+struct WindowsOf {
+    DWORD pid;
+    std::set<HWND>* seen;
+};
+
+BOOL CALLBACK collectWindowsOf(HWND h, LPARAM lp) {
+    auto* of = reinterpret_cast<WindowsOf*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    if (pid == of->pid) of->seen->insert(h);
     return TRUE;
 }
 
@@ -202,7 +216,7 @@ void Program::start() {
     WaitForInputIdle(pi_.hProcess, 10000);
 }
 
-DWORD Program::startSecondCopy() {
+DWORD Program::startSecondCopy(int* windowsSeen) {
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
@@ -210,7 +224,15 @@ DWORD Program::startSecondCopy() {
     std::wstring cmd = L"\"" + exe + L"\"";
     if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, wide(folder_).c_str(), &si, &pi))
         throw std::runtime_error("cannot start the second copy");
-    WaitForSingleObject(pi.hProcess, 10000);
+    // Looked for every few milliseconds until it ends: a window that lasts long enough for a
+    // person to see is caught.
+    std::set<HWND> seen;
+    for (DWORD end = GetTickCount() + 10000; GetTickCount() < end;) {
+        WindowsOf of{pi.dwProcessId, &seen};
+        EnumWindows(collectWindowsOf, LPARAM(&of));
+        if (WaitForSingleObject(pi.hProcess, 2) == WAIT_OBJECT_0) break;
+    }
+    if (windowsSeen) *windowsSeen = int(seen.size());
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(pi.hProcess, &code);
     if (code == STILL_ACTIVE) TerminateProcess(pi.hProcess, 1);

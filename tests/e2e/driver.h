@@ -28,8 +28,9 @@ public:
     void markNotFirstRun();
 
     void start();
-    // Starts another copy and returns its exit code once it has ended (or STILL_ACTIVE after 10 s).
-    DWORD startSecondCopy();
+    // Starts another copy and returns its exit code once it has ended (or STILL_ACTIVE after 10 s);
+    // windowsSeen counts the top-level windows, shown or not, it was seen with while it ran.
+    DWORD startSecondCopy(int* windowsSeen = nullptr);
     bool running() const;
     void kill();
 

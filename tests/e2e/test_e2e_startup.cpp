@@ -3,9 +3,22 @@
 
 #include "tests/e2e/driver.h"
 
+#include <shellapi.h>
+
 using namespace e2e;
 
 namespace {
+
+constexpr UINT kHideToTray = 0x0130;   // the system menu's "hide to tray" item
+
+// Only an icon the notification area holds can be modified.
+bool inTray(HWND main) {
+    NOTIFYICONDATAW d{};
+    d.cbSize = NOTIFYICONDATAW_V2_SIZE;
+    d.hWnd = main;
+    d.uID = 1;
+    return Shell_NotifyIconW(NIM_MODIFY, &d);
+}
 
 const char* kSettings = "[Program]\r\nVersionInfo=3.1\r\nDateRelease=08.12.2026\r\nShowLangForm=N\r\n"
                         "LangName=rus.lng\r\nDefaultLang=-1\r\n";
@@ -21,9 +34,55 @@ TEST_CASE("the caption carries the version and a second copy ends at once withou
     REQUIRE(main);
     CHECK(p.text(main) == "Quillmere (QLMR) by Palewick Workshop- ver. 3.1");
     CHECK(IsZoomed(main));
-    CHECK(p.startSecondCopy() == 0);
+    int windows = -1;
+    CHECK(p.startSecondCopy(&windows) == 0);
+    CHECK(windows == 0);
     CHECK(p.countTopLevel("TMainForm") == 1);
     CHECK(IsWindowVisible(main));
+    CHECK(IsZoomed(main));
+    // A window minimized to the task bar comes back as it was.
+    ShowWindow(main, SW_MINIMIZE);
+    REQUIRE(IsIconic(main));
+    CHECK(p.startSecondCopy() == 0);
+    for (int i = 0; i < 250 && IsIconic(main); ++i) pumpSleep(20);
+    CHECK_FALSE(IsIconic(main));
+    CHECK(IsZoomed(main));
+}
+
+TEST_CASE("a second start while the first copy sits in the tray shows its window; the second ends without one") {
+    // With ShowLangForm=y the window comes back with the language chooser, as through the tray menu.
+    bool chooser = false;
+    SUBCASE("without the chooser") {}
+    SUBCASE("with the chooser") { chooser = true; }
+    CAPTURE(chooser);
+    std::string settings = kSettings;
+    if (chooser) settings.replace(settings.find("ShowLangForm=N"), 14, "ShowLangForm=y");
+    Program p("secondstart");
+    p.writeFile("main.ini", settings);
+    p.markNotFirstRun();
+    p.start();
+    HWND main = p.mainWindow();
+    REQUIRE(main);
+    if (chooser) {
+        HWND lang = p.findTopLevel("TLangForm", 10000);
+        REQUIRE(lang);
+        p.click(p.control("CloselangFButton", lang));
+        for (int i = 0; i < 100 && IsWindowVisible(lang); ++i) pumpSleep(20);
+        REQUIRE_FALSE(IsWindowVisible(lang));
+    }
+    PostMessageW(main, WM_SYSCOMMAND, kHideToTray, 0);
+    for (int i = 0; i < 100 && IsWindowVisible(main); ++i) pumpSleep(20);
+    REQUIRE_FALSE(IsWindowVisible(main));
+    REQUIRE(inTray(main));
+
+    int windows = -1;
+    CHECK(p.startSecondCopy(&windows) == 0);
+    CHECK(windows == 0);
+    for (int i = 0; i < 250 && !IsWindowVisible(main); ++i) pumpSleep(20);
+    CHECK(IsWindowVisible(main));
+    CHECK_FALSE(inTray(main));   // as after the tray menu's "open" item
+    CHECK(p.countTopLevel("TMainForm") == 1);
+    CHECK(bool(p.findTopLevel("TLangForm", chooser ? 5000 : 500)) == chooser);
 }
 
 TEST_CASE("the state check counts the catalogue into the labels the services page draws") {

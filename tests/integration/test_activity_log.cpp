@@ -1,10 +1,13 @@
 // The activity log: showing a line, clearing, saving.
 #include <doctest.h>
 
+#include <functional>
+
 #include "app/identity.h"
 #include "app/last_stamp.h"
 #include "platform/files.h"
 #include "tests/support/program_fixture.h"
+#include "tests/support/scripted_clock.h"
 
 using namespace qlmr;
 using namespace qlmr::test;
@@ -41,17 +44,62 @@ TEST_CASE("saving writes CP1251 lines with CR LF named after the newest stamp") 
 TEST_CASE("a save after clearing never replaces a saved log with other content") {
     resetProgramFolder();
     createFolders(programFolder() + kLogsFolder);
+    ScriptedClock clock(0);   // every line in one second: both saves come to the same name
     ProgramFixture p;
     p.form->logLine("first");
+    const std::string stamp = lastStamp();
+    const std::string first = std::string(kLogsFolder) + "Log of " + stamp + ".logz";
     p.form->LogSaveClick();
-    const std::string stampOfSave = lastStamp();
-    const std::string saved = readProgramFile(std::string(kLogsFolder) + "Log of " + stampOfSave + ".logz");
+    const std::string saved = readProgramFile(first);
+    REQUIRE(saved.find("first\r\n") != std::string::npos);
     p.form->LogClearClick();   // answered Yes
     CHECK(p.form->LogBox->count() == 0);
     p.form->LogSaveClick();
-    if (lastStamp() == stampOfSave) {
-        CHECK(readProgramFile(std::string(kLogsFolder) + "Log of " + stampOfSave + ".logz") == saved);
-        CHECK(programFileExists(std::string(kLogsFolder) + "Log of " + stampOfSave + " (2).logz"));
+    CHECK(readProgramFile(first) == saved);
+    const std::string second = std::string(kLogsFolder) + "Log of " + stamp + " (2).logz";
+    REQUIRE(programFileExists(second));
+    CHECK(readProgramFile(second).empty());
+    CHECK(logTexts(*p.form).back() == "Лог файл " + programFolder() + second + " сохранен");
+}
+
+// The stamp rule, with a clock that moves on between lines: the file takes the stamp of the
+// newest line before the save, never the time of the save, whose own lines come later.
+TEST_CASE("saved logs, filter lists and backups are named after the newest line before the save") {
+    prepareStartedFolder();
+    ScriptedClock clock(1);
+    ProgramFixture p;
+    p.create();
+    MainForm& f = *p.form;
+    // One running and one stopped service, as a state check would leave them.
+    f.state.ServiceRunningCB = {f.state.ServiceNameCB.at(0)};
+    f.state.ServiceRunningCBN = {"0"};
+    f.state.ServiceRunningCBS = {f.state.ServiceNameCB.at(1)};
+    f.state.ServiceRunningCBSN = {"1"};
+    const std::string logs = kLogsFolder, registry = programFolder() + kRegistryFolder;
+    auto inLogs = [&](const std::string& name) { return programFileExists(logs + name); };
+    auto exported = [&](const std::string& name) {
+        return !p.shell.calls.empty() && p.shell.calls.back().parameters.find(registry + name + "\"") != std::string::npos;
+    };
+    struct Save {
+        const char* what;
+        void (MainForm::*click)();
+        std::string prefix, extension;
+        std::function<bool(const std::string&)> written;
+    };
+    const Save saves[] = {
+        {"saved log", &MainForm::LogSaveClick, "Log of ", ".logz", inLogs},
+        {"running services", &MainForm::SortTwAClick, "Running services ", ".logz", inLogs},
+        {"stopped services", &MainForm::SortTwNAClick, "Stoped services ", ".logz", inLogs},
+        {"backup", &MainForm::BackupAddNewClick, "Backup of ", ".reg", exported},
+    };
+    for (const Save& save : saves) {
+        CAPTURE(save.what);
+        f.logLine("before the save");
+        const std::string newest = lastStamp(), ofSave = clock.upcomingStamp();
+        REQUIRE(newest != ofSave);
+        (f.*save.click)();
+        CHECK(save.written(save.prefix + newest + save.extension));
+        CHECK_FALSE(save.written(save.prefix + ofSave + save.extension));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <doctest.h>
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include "platform/choosers.h"
 #include "tests/support/program_fixture.h"
 #include "toolkit/form.h"
+#include "toolkit/tray.h"
 
 using namespace qlmr;
 using namespace qlmr::test;
@@ -45,6 +47,34 @@ struct ScriptedChoosers : Choosers {
 
 std::vector<tk::Control*> lists(MainForm& f) { return {f.ServiceNames, f.LogBox, f.BackupBox}; }
 
+const char* kTrayFailure = "Не удалось поместить значок программы в область уведомлений. Окно остается на экране.";
+
+// A shell that takes no icon, for as long as it lives.
+struct RefusingShell {
+    RefusingShell() { tk::TrayIcon::setNotifier([](unsigned long, void*) { return false; }); }
+    ~RefusingShell() { tk::TrayIcon::setNotifier(nullptr); }
+};
+
+NOTIFYICONDATAW iconOf(MainForm& f) {
+    NOTIFYICONDATAW d{};
+    d.cbSize = NOTIFYICONDATAW_V2_SIZE;
+    d.hWnd = hwnd(f);
+    d.uID = 1;
+    return d;
+}
+
+// Asks the real notification area: only an icon it holds can be modified.
+bool inTray(MainForm& f) {
+    NOTIFYICONDATAW d = iconOf(f);
+    return Shell_NotifyIconW(NIM_MODIFY, &d);
+}
+
+void broadcastTaskbarCreated() {
+    DWORD_PTR ignored;
+    SendMessageTimeoutW(HWND_BROADCAST, tk::TrayIcon::taskbarCreatedMessage(), 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+    settle();
+}
+
 }  // namespace
 
 TEST_CASE("hide to tray shows the icon and hides the window; N8 brings it back and removes the icon") {
@@ -61,6 +91,56 @@ TEST_CASE("hide to tray shows the icon and hides the window; N8 brings it back a
     f.N8Click();
     CHECK(f.visible());
     CHECK_FALSE(f.RxTrayIconMain->active());
+}
+
+TEST_CASE("an icon the shell will not take keeps the window on screen and says why") {
+    ProgramFixture p;
+    MainForm& f = *p.form;
+    f.show();
+    {
+        RefusingShell refusing;
+        tk::runHandler([&] { f.mxCaptionBarButtonsButtons2Click(); });
+    }
+    CHECK(f.visible());
+    CHECK_FALSE(f.RxTrayIconMain->active());
+    CHECK_FALSE(inTray(f));
+    REQUIRE(p.dialogs.count("error") == 1);
+    CHECK(p.dialogs.last("error") == kTrayFailure);
+    // A shell that takes it again hides as before.
+    f.mxCaptionBarButtonsButtons2Click();
+    CHECK_FALSE(f.visible());
+    CHECK(inTray(f));
+    f.N8Click();
+}
+
+TEST_CASE("the shell's TaskbarCreated broadcast puts the icon of a hidden window back") {
+    ProgramFixture p;
+    MainForm& f = *p.form;
+    f.show();
+    f.mxCaptionBarButtonsButtons2Click();
+    REQUIRE(inTray(f));
+    // The notification area starts empty again, as after Explorer ended.
+    NOTIFYICONDATAW d = iconOf(f);
+    Shell_NotifyIconW(NIM_DELETE, &d);
+    REQUIRE_FALSE(inTray(f));
+
+    SUBCASE("the icon comes back and the window stays hidden") {
+        broadcastTaskbarCreated();
+        CHECK(inTray(f));
+        CHECK(f.RxTrayIconMain->active());
+        CHECK_FALSE(f.visible());
+        CHECK(p.dialogs.shown.empty());
+    }
+    SUBCASE("an icon the new shell will not take brings the window back instead") {
+        {
+            RefusingShell refusing;
+            broadcastTaskbarCreated();
+        }
+        CHECK(f.visible());
+        CHECK_FALSE(f.RxTrayIconMain->active());
+        CHECK(p.dialogs.last("error") == kTrayFailure);
+    }
+    f.N8Click();
 }
 
 TEST_CASE("the tray's page items show the window on their page and keep the icon") {
