@@ -27,6 +27,7 @@ MainForm::MainForm()
     buildServicePage();
     buildTweackPanel();
     buildConfigPage();
+    buildPreviewControls();
     buildBackupPage();
     buildLogPage();
     buildHiddenPage();
@@ -132,6 +133,19 @@ void MainForm::buildConfigPage() {
     ChangeDescriptionBackButton = make<tk::Button>("ChangeDescriptionBackButton", p, "Вернуть описание сервисов",
                                                    Rect{20, 310, 270, 28});
     ChangeDescriptionBackButton->setEnabled(false);
+}
+
+// Below the description of the configurations; the list stretches with the page.
+void MainForm::buildPreviewControls() {
+    tk::TabSheet* p = SheetConfig;
+    ConfigUndoPreview = make<tk::Button>("ConfigUndoPreview", p, "Что вернёт отмена", Rect{8, 360, 300, 28});
+    ConfigUndoPreview->setHint("Показать, что вернёт отмена: первоначальное состояние служб против нынешнего");
+    PreviewSummaryLabel = make<tk::Label>("PreviewSummaryLabel", p, "Выберите конфигурацию, чтобы увидеть, что она изменит",
+                                          Rect{316, 254, 600, 18});
+    PreviewList = make<tk::ReportList>("PreviewList", p, Rect{316, 276, 600, 300},
+                                       std::vector<tk::ReportList::Column>{
+                                           {"Служба", 250}, {"Сейчас", 90}, {"После", 90}, {"Примечание", 330}});
+    PreviewList->setHint("Службы, у которых изменится тип запуска");
 }
 
 void MainForm::buildBackupPage() {
@@ -260,6 +274,8 @@ void MainForm::layout() {
     }
     WideTextMemo->setBounds({8, h - 100, w - 16, 92});
     BackupBox->setBounds({8, 8, w - 340, h - 16});
+    PreviewSummaryLabel->setBounds({316, 254, w - 324, 18});
+    PreviewList->setBounds({316, 276, w - 324, h - 284});
     CurrentProcsTntlbx->setBounds({0, 0, w - 223, h - 22});
     SearchOnlineTntpnl->setBounds({w - 223, 0, 223, h - 22});
     CurrentStatusBar->setBounds({0, h - 22, w, 22});

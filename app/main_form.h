@@ -8,6 +8,7 @@
 #include "app/hidden_state.h"
 #include "toolkit/form.h"
 #include "toolkit/menu.h"
+#include "toolkit/report_list.h"
 #include "toolkit/tray.h"
 #include "toolkit/widgets.h"
 
@@ -16,6 +17,7 @@ namespace qlmr {
 class LangForm;
 class AboutForm;
 class ImportWatch;
+struct StartPreview;
 
 class MainForm : public tk::Form {
 public:
@@ -54,6 +56,10 @@ public:
     tk::Memo* DescriptionMemo;
     tk::Label* DescrFullLabel;
     tk::Button *ConfigApplyv, *ConfigApplyUndo, *ChangeDescriptionButton, *ChangeDescriptionBackButton;
+    // What the chosen preset, or the undo, would change
+    tk::Label* PreviewSummaryLabel;
+    tk::ReportList* PreviewList;
+    tk::Button* ConfigUndoPreview;
 
     // Backups page
     tk::ListBox* BackupBox;
@@ -138,6 +144,10 @@ public:
     void ConfigApplyUndoClick();
     void ChangeDescriptionButtonClick();
     void ChangeDescriptionBackButtonClick();
+    void ConfigUndoPreviewClick();
+    // Fills the preview list and its summary from a start-type file against the registry now.
+    void showStartPreview(const std::string& path, bool undo);
+    StartPreview previewStartFile(const std::string& path);
 
     // ---- backups and the registry editor
     void BackupSearchClick();
@@ -192,6 +202,7 @@ private:
     void buildServicePage();
     void buildTweackPanel();
     void buildConfigPage();
+    void buildPreviewControls();
     void buildBackupPage();
     void buildLogPage();
     void buildHiddenPage();

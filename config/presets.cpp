@@ -36,6 +36,7 @@ void MainForm::choosePreset(const std::string& kind) {
         ConfigKindChange();
     }
     DescriptionMemo->setText(descriptions.read(kind, "Info", "No Data"));
+    showStartPreview(programFolder() + kConfigFolder + state.ConfigRegFileName, false);
 }
 
 void MainForm::TweackedcfClick() { choosePreset("tweaked.html"); }

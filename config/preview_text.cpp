@@ -29,6 +29,8 @@ const Phrase kBuiltin[] = {
     {"PreviewStart2", "Авто"},
     {"PreviewStart3", "Вручную"},
     {"PreviewStart4", "Отключена"},
+    {"PreviewColumns", "Служба|Сейчас|После|Примечание"},
+    {"PreviewNoFile", "Файл %s не найден: сравнивать не с чем"},
     {"PreviewUndoHint",
      "Вернуть это можно и на странице \"Резервные копии\": выберите InitialAstState.reg и нажмите \"Добавить в реестр\""},
 };

@@ -77,6 +77,7 @@ TEST_CASE("import check: an applied preset matches value for value, after the ha
     // Two imports before the first has been checked: the later one replaces it.
     f.GamingcfClick();
     f.ConfigApplyvClick();
+    REQUIRE(waitForRegistryEditors());   // two editors at once would race each other
     f.CommoncfClick();
     f.ConfigApplyvClick();
     REQUIRE(checkReported(f));

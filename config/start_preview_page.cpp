@@ -1,0 +1,118 @@
+// The preview on the configurations page: what the chosen preset, or the undo, would change.
+#include "app/environment.h"
+#include "app/identity.h"
+#include "app/main_form.h"
+#include "config/import_check.h"
+#include "config/preview_text.h"
+#include "config/reg_file.h"
+#include "config/start_preview.h"
+#include "lang/ini.h"
+#include "lang/message_format.h"
+#include "platform/files.h"
+#include "platform/text_codec.h"
+#include "toolkit/report_list.h"
+
+namespace qlmr {
+namespace {
+
+constexpr unsigned long kServiceRunning = 4;
+
+// Phrases of the current language file, read once per preview; the built-in Russian ones
+// where the file has none.
+PreviewPhrases phrasesOf(const std::string& languageFile) {
+    IniText file;
+    if (fileExists(languageFile)) file = IniText(ansiToUtf8(readFileBytes(languageFile)));
+    return [file](const std::string& key) {
+        const std::optional<std::string> text = file.value("Msg", key);
+        return text ? *text : builtinPreviewPhrase(key);
+    };
+}
+
+std::optional<RegData> valueOf(RegistryKey& key, const std::string& name) {
+    std::optional<RawRegValue> raw = key.readRaw(name);
+    if (!raw) return std::nullopt;
+    return registryData(uint32_t(raw->type), raw->bytes);
+}
+
+std::vector<std::string> textList(const std::optional<RegData>& value) {
+    std::vector<std::string> items;
+    if (!value || value->type != 7) return items;
+    size_t start = 0;
+    for (size_t end; (end = value->data.find('\0', start)) != std::string::npos; start = end + 1)
+        items.push_back(value->data.substr(start, end - start));
+    items.push_back(value->data.substr(start));
+    return items;
+}
+
+// One read of each catalogue service's key and state.
+std::vector<ServiceNow> catalogueNow(const HiddenState& state) {
+    const std::vector<std::string>& names = state.ServiceSysName.items();
+    const std::vector<std::string>& displayNames = state.ServiceNameCB.items();
+    std::vector<ServiceNow> services(names.size());
+    const std::unique_ptr<ServiceManager::Walk> walk = env().services->beginWalk();
+    for (size_t i = 0; i < names.size(); ++i) {
+        ServiceNow& s = services[i];
+        s.systemName = names[i];
+        s.displayName = i < displayNames.size() && !displayNames[i].empty() ? displayNames[i] : names[i];
+        const std::unique_ptr<RegistryKey> key = env().registry->openLocalMachine(kServicesKeyPath + names[i]);
+        if (!key) continue;
+        const std::optional<RegData> start = valueOf(*key, "Start");
+        if (!start || start->type != 4 || start->data.size() != 4) continue;
+        s.installed = true;
+        for (int b = 3; b >= 0; --b) s.start = (s.start << 8) | uint8_t(start->data[size_t(b)]);
+        const std::optional<RegData> group = valueOf(*key, "Group");
+        if (group && group->type == 1) s.group = group->data;
+        s.dependOnService = textList(valueOf(*key, "DependOnService"));
+        s.dependOnGroup = textList(valueOf(*key, "DependOnGroup"));
+        s.running = walk->queryState(names[i]) == kServiceRunning;
+    }
+    return services;
+}
+
+std::vector<tk::ReportList::Row> previewRows(const StartPreview& preview, const PreviewPhrases& phrases) {
+    std::vector<tk::ReportList::Row> rows;
+    for (const PreviewRow& r : preview.rows)
+        rows.push_back({{r.displayName, startTypeName(r.now, phrases), startTypeName(r.after, phrases),
+                         previewNote(r, phrases)},
+                        r.eyeCatching()});
+    return rows;
+}
+
+std::vector<std::string> columnCaptions(const PreviewPhrases& phrases) {
+    std::vector<std::string> captions(1);
+    for (char c : phrases("PreviewColumns")) {
+        if (c == '|')
+            captions.emplace_back();
+        else
+            captions.back() += c;
+    }
+    return captions;
+}
+
+}  // namespace
+
+StartPreview MainForm::previewStartFile(const std::string& path) {
+    const RegFileContent file = parseRegFile(regFileText(readFileBytes(path), ansiToUtf8));
+    return buildStartPreview(catalogueNow(state), startTargets(file));
+}
+
+void MainForm::showStartPreview(const std::string& path, bool undo) {
+    const PreviewPhrases phrases = phrasesOf(currentLanguageFile());
+    PreviewList->setColumnCaptions(columnCaptions(phrases));
+    if (!fileExists(path)) {
+        PreviewList->setRows({});
+        PreviewSummaryLabel->setText(formatMessage(phrases("PreviewNoFile"), path));
+        return;
+    }
+    const StartPreview preview = previewStartFile(path);
+    PreviewList->setRows(previewRows(preview, phrases));
+    std::string summary = previewSummary(preview, phrases);
+    if (undo) summary += ". " + phrases("PreviewUndoHint");
+    PreviewSummaryLabel->setText(summary);
+}
+
+void MainForm::ConfigUndoPreviewClick() {
+    showStartPreview(programFolder() + kRegistryFolder + "InitialAstState.reg", true);
+}
+
+}  // namespace qlmr
