@@ -144,7 +144,7 @@ void MainForm::buildPreviewControls() {
                                           Rect{316, 254, 600, 18});
     PreviewList = make<tk::ReportList>("PreviewList", p, Rect{316, 276, 600, 300},
                                        std::vector<tk::ReportList::Column>{
-                                           {"Служба", 250}, {"Сейчас", 90}, {"После", 90}, {"Примечание", 330}});
+                                           {"Служба", 250}, {"Сейчас", 80}, {"После", 80}, {"Примечание", 262}});
     PreviewList->setHint("Службы, у которых изменится тип запуска");
 }
 
