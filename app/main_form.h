@@ -17,7 +17,6 @@ namespace qlmr {
 class LangForm;
 class AboutForm;
 class ImportWatch;
-struct StartPreview;
 
 class MainForm : public tk::Form {
 public:
@@ -147,7 +146,6 @@ public:
     void ConfigUndoPreviewClick();
     // Fills the preview list and its summary from a start-type file against the registry now.
     void showStartPreview(const std::string& path, bool undo);
-    StartPreview previewStartFile(const std::string& path);
 
     // ---- backups and the registry editor
     void BackupSearchClick();

@@ -26,15 +26,15 @@ const StartTarget* targetOf(const std::vector<StartTarget>& targets, const std::
 }
 
 // Services that cannot run as they do now once `needed` is off.
-std::vector<std::string> activeDependents(const std::vector<ServiceNow>& catalogue, const ServiceNow& needed) {
+std::vector<std::string> activeDependents(const std::vector<ServiceNow>& catalogue, const ServiceNow& needed,
+                                          const RunningQuery& running) {
     std::vector<std::string> names;
     for (const ServiceNow& s : catalogue) {
         if (!s.installed || sameNameNoCase(s.systemName, needed.systemName)) continue;
-        if (!s.running && s.start != kAutomatic) continue;
         const bool needs = containsNoCase(s.dependOnService, needed.systemName) ||
                            (!needed.group.empty() && containsNoCase(s.dependOnGroup, needed.group));
-        if (needs && std::find(names.begin(), names.end(), s.displayName) == names.end())
-            names.push_back(s.displayName);
+        if (!needs || (s.start != kAutomatic && !running(s))) continue;
+        if (std::find(names.begin(), names.end(), s.displayName) == names.end()) names.push_back(s.displayName);
     }
     return names;
 }
@@ -75,7 +75,8 @@ std::vector<StartTarget> startTargets(const RegFileContent& file) {
     return targets;
 }
 
-StartPreview buildStartPreview(const std::vector<ServiceNow>& catalogue, const std::vector<StartTarget>& targets) {
+StartPreview buildStartPreview(const std::vector<ServiceNow>& catalogue, const std::vector<StartTarget>& targets,
+                               const RunningQuery& running) {
     StartPreview preview;
     std::vector<std::string> counted;   // a name twice in the catalogue is one service
     for (const ServiceNow& s : catalogue) {
@@ -93,8 +94,8 @@ StartPreview buildStartPreview(const std::vector<ServiceNow>& catalogue, const s
         row.now = s.start;
         row.after = target->start;
         if (target->start == kDisabled) {
-            row.disablesRunning = s.running;
-            row.dependents = activeDependents(catalogue, s);
+            row.disablesRunning = running(s);
+            row.dependents = activeDependents(catalogue, s, running);
         }
         preview.rows.push_back(std::move(row));
     }

@@ -2,6 +2,7 @@
 // What importing a start-type file (a preset or a snapshot) would change: one row per installed
 // catalogue service whose Start the file sets to another value.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,7 +16,6 @@ struct ServiceNow {
     std::string systemName, displayName;
     bool installed = false;   // its key holds a Start value
     uint32_t start = 0;
-    bool running = false;
     std::string group;                                  // Group
     std::vector<std::string> dependOnService, dependOnGroup;
 };
@@ -46,7 +46,11 @@ std::string serviceOfKeyPath(const std::string& path);
 // The Start values the file sets, one per service, the last one written winning.
 std::vector<StartTarget> startTargets(const RegFileContent& file);
 
-StartPreview buildStartPreview(const std::vector<ServiceNow>& catalogue, const std::vector<StartTarget>& targets);
+// Whether an installed service runs now; asked only where a note depends on it.
+using RunningQuery = std::function<bool(const ServiceNow& service)>;
+
+StartPreview buildStartPreview(const std::vector<ServiceNow>& catalogue, const std::vector<StartTarget>& targets,
+                               const RunningQuery& running);
 
 bool sameNameNoCase(const std::string& a, const std::string& b);
 

@@ -1,4 +1,8 @@
 // The preview on the configurations page: what the chosen preset, or the undo, would change.
+#include "config/start_preview_page.h"
+
+#include <set>
+
 #include "app/environment.h"
 #include "app/identity.h"
 #include "app/main_form.h"
@@ -15,7 +19,11 @@
 namespace qlmr {
 namespace {
 
-constexpr unsigned long kServiceRunning = 4;
+std::string upperName(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    return s;
+}
 
 // Phrases of the current language file, read once per preview; the built-in Russian ones
 // where the file has none.
@@ -45,11 +53,9 @@ std::vector<std::string> textList(const std::optional<RegData>& value) {
 }
 
 // One read of each catalogue service's key and state.
-std::vector<ServiceNow> catalogueNow(const HiddenState& state) {
-    const std::vector<std::string>& names = state.ServiceSysName.items();
-    const std::vector<std::string>& displayNames = state.ServiceNameCB.items();
+std::vector<ServiceNow> catalogueNow(const std::vector<std::string>& names,
+                                     const std::vector<std::string>& displayNames) {
     std::vector<ServiceNow> services(names.size());
-    const std::unique_ptr<ServiceManager::Walk> walk = env().services->beginWalk();
     for (size_t i = 0; i < names.size(); ++i) {
         ServiceNow& s = services[i];
         s.systemName = names[i];
@@ -64,7 +70,6 @@ std::vector<ServiceNow> catalogueNow(const HiddenState& state) {
         if (group && group->type == 1) s.group = group->data;
         s.dependOnService = textList(valueOf(*key, "DependOnService"));
         s.dependOnGroup = textList(valueOf(*key, "DependOnGroup"));
-        s.running = walk->queryState(names[i]) == kServiceRunning;
     }
     return services;
 }
@@ -91,9 +96,16 @@ std::vector<std::string> columnCaptions(const PreviewPhrases& phrases) {
 
 }  // namespace
 
-StartPreview MainForm::previewStartFile(const std::string& path) {
+StartPreview previewStartFile(const std::string& path, const std::vector<std::string>& names,
+                              const std::vector<std::string>& displayNames) {
     const RegFileContent file = parseRegFile(regFileText(readFileBytes(path), ansiToUtf8));
-    return buildStartPreview(catalogueNow(state), startTargets(file));
+    // The running services are asked for once, and only when a note depends on them.
+    std::optional<std::set<std::string>> runningNow;
+    auto running = [&runningNow](const ServiceNow& s) {
+        if (!runningNow) runningNow = env().services->runningServices();
+        return runningNow->count(upperName(utf8ToAnsi(s.systemName))) > 0;
+    };
+    return buildStartPreview(catalogueNow(names, displayNames), startTargets(file), running);
 }
 
 void MainForm::showStartPreview(const std::string& path, bool undo) {
@@ -104,7 +116,7 @@ void MainForm::showStartPreview(const std::string& path, bool undo) {
         PreviewSummaryLabel->setText(formatMessage(phrases("PreviewNoFile"), path));
         return;
     }
-    const StartPreview preview = previewStartFile(path);
+    const StartPreview preview = previewStartFile(path, state.ServiceSysName.items(), state.ServiceNameCB.items());
     PreviewList->setRows(previewRows(preview, phrases));
     std::string summary = previewSummary(preview, phrases);
     if (undo) summary += ". " + phrases("PreviewUndoHint");

@@ -1,5 +1,7 @@
 #include <doctest.h>
 
+#include <algorithm>
+
 #include "config/preview_text.h"
 #include "config/start_preview.h"
 
@@ -7,13 +9,17 @@ using namespace qlmr;
 
 namespace {
 
+std::vector<std::string> runningNow;
+
+bool isRunning(const ServiceNow& s) { return std::find(runningNow.begin(), runningNow.end(), s.systemName) != runningNow.end(); }
+
 ServiceNow service(const char* name, uint32_t start, bool running = false) {
+    if (running) runningNow.push_back(name);
     ServiceNow s;
     s.systemName = name;
     s.displayName = std::string("Display ") + name;
     s.installed = true;
     s.start = start;
-    s.running = running;
     return s;
 }
 
@@ -55,7 +61,7 @@ TEST_CASE("preview: the rows are the installed services whose Start the file cha
 
     const std::vector<StartTarget> targets = {{"ALERTER", 4}, {"Spooler", 4}, {"RpcSs", 2},
                                               {"Browser", 4}, {"Dhcp", 4},    {"Messenger", 4}, {"NotInCatalogue", 4}};
-    const StartPreview p = buildStartPreview(catalogue, targets);
+    const StartPreview p = buildStartPreview(catalogue, targets, isRunning);
 
     REQUIRE(p.rows.size() == 4);
     CHECK(p.rows[0].systemName == "Alerter");   // rows with a note first, catalogue order kept
