@@ -6,7 +6,7 @@
 
 #include "platform/errors.h"
 #include "platform/text_codec.h"
-#include "registry/wipe_generator.h"
+#include "platform/wipe_generator.h"
 
 namespace qlmr {
 namespace {

@@ -5,7 +5,8 @@ set -euo pipefail
 
 need=(wine wine64 wine32:i386 g++-mingw-w64-i686 cmake ninja-build nasm doctest-dev fp-utils
       xvfb xauth imagemagick fonts-wine dpkg-dev cups printer-driver-cups-pdf libcups2:i386
-      poppler-utils x11-utils xdotool clang libclang-rt-14-dev fonts-dejavu-core bc)
+      poppler-utils x11-utils xdotool clang libclang-rt-14-dev fonts-dejavu-core bc
+      python3)
 
 # Source packages are needed for libjpeg-turbo.
 src=/etc/apt/sources.list.d/debian.sources

@@ -10,7 +10,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/secure_wipe.h"
-#include "registry/wipe_generator.h"
+#include "platform/wipe_generator.h"
 #include "tests/support/config_folder.h"
 #include "tests/support/program_fixture.h"
 

@@ -198,6 +198,59 @@ TEST_CASE("first run answered Yes, a preset applied and undone: the first-run st
     CHECK_FALSE(f.ConfigApplyUndo->enabled());
 }
 
+// The start types of data/presets.tsv, the source the shipped preset files are made from:
+// system name to the value in the preset's column, nothing for "-" (left alone).
+std::map<std::string, std::optional<unsigned long>> presetTable(const std::string& preset) {
+    const std::string text = readFileBytes(QLMR_DATA_DIR "/presets.tsv");
+    std::vector<std::vector<std::string>> rows;
+    size_t at = 0;
+    while (at < text.size()) {
+        const size_t end = text.find('\n', at);
+        std::vector<std::string> cells;
+        std::string line = text.substr(at, end - at);
+        for (size_t from = 0, tab = 0; tab != std::string::npos; from = tab + 1) {
+            tab = line.find('\t', from);
+            cells.push_back(line.substr(from, tab - from));
+        }
+        rows.push_back(cells);
+        at = end == std::string::npos ? text.size() : end + 1;
+    }
+    const size_t column = std::find(rows[0].begin(), rows[0].end(), preset) - rows[0].begin();
+    const std::map<std::string, unsigned long> values = {{"auto", 2}, {"manual", 3}, {"off", 4}};
+    std::map<std::string, std::optional<unsigned long>> out;
+    for (size_t i = 1; i < rows.size(); ++i) {
+        const auto value = values.find(rows[i].at(column));
+        out[rows[i][0]] = value == values.end() ? std::nullopt : std::optional(value->second);
+    }
+    return out;
+}
+
+TEST_CASE("every shipped preset goes through the registry editor and sets the table's start types") {
+    struct Case { void (MainForm::*click)(); const char* preset; };
+    for (Case c : {Case{&MainForm::InternetcfClick, "internet"}, Case{&MainForm::GamingcfClick, "gaming"},
+                   Case{&MainForm::CommoncfClick, "common"}, Case{&MainForm::TweackedcfClick, "tweaked"}}) {
+        const std::string preset = c.preset;
+        CAPTURE(preset);
+        const std::vector<std::string> names = catalogueNames();
+        ServiceKeysGuard guard(names);
+        prepareConfigFolder(true);
+        const auto expected = presetTable(c.preset);
+        REQUIRE(expected.size() == 84);
+        for (const auto& [name, start] : expected)   // the opposite of what the preset wants
+            setServiceDword(name, "Start", start == 4ul ? 3 : 4);
+        const auto before = startTypes(names);
+        ProgramFixture p(true);
+        ((*p.form).*c.click)();
+        p.form->ConfigApplyvClick();
+        REQUIRE(waitUntil([] { return serviceDword("AudioSrv", "Start") == 2ul; }));
+        REQUIRE(waitForRegistryEditors());
+        for (const auto& [name, start] : expected) {
+            CAPTURE(name);
+            CHECK(serviceDword(name, "Start") == (start ? start : before.at(name)));
+        }
+    }
+}
+
 TEST_CASE("first run answered No leaves nothing and asks again at the next start") {
     prepareConfigFolder(false);
     for (int run = 0; run < 2; ++run) {

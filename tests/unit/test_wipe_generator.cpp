@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "registry/wipe_generator.h"
+#include "platform/wipe_generator.h"
 
 using qlmr::WipeGenerator;
 
