@@ -20,17 +20,6 @@ namespace {
 
 constexpr int kRounds = 100;
 
-double nowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
-
 // What the preview reads of each key, and nothing more.
 unsigned rawWalk(const std::vector<std::string>& names) {
     static const wchar_t* const values[] = {L"Start", L"Group", L"DependOnService", L"DependOnGroup"};
@@ -62,13 +51,13 @@ int main() {
     unsigned sink = 0;
     ImportWatch::Check check = ImportWatch::prepare(preset, "tweaked.html.reg", names);
     for (int round = 0; round < kRounds; ++round) {
-        const double t0 = nowMs();
+        const double t0 = bench::nowMs();
         sink += rawWalk(names);
-        const double t1 = nowMs();
+        const double t1 = bench::nowMs();
         sink += unsigned(previewStartFile(preset, names, displayNames).rows.size());
-        const double t2 = nowMs();
+        const double t2 = bench::nowMs();
         sink += unsigned(finishImportCheck(check).size());
-        const double t3 = nowMs();
+        const double t3 = bench::nowMs();
         bestWalk = std::min(bestWalk, t1 - t0);
         bestPreview = std::min(bestPreview, t2 - t1);
         bestCheck = std::min(bestCheck, t3 - t2);
