@@ -146,6 +146,7 @@ public:
     void ConfigUndoPreviewClick();
     // Fills the preview list and its summary from a start-type file against the registry now.
     void showStartPreview(const std::string& path, bool undo);
+    void refreshStartPreview();   // the shown preview again, in the current language
 
     // ---- backups and the registry editor
     void BackupSearchClick();
@@ -197,6 +198,8 @@ public:
 private:
     friend class StateWalkScope;
     class StateWalk* stateWalk_ = nullptr;   // one manager handle while the state check walks
+    std::string previewPath_;                 // the file the preview shows; empty before the first
+    bool previewOfUndo_ = false;
     void buildServicePage();
     void buildTweackPanel();
     void buildConfigPage();

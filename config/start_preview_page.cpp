@@ -109,6 +109,8 @@ StartPreview previewStartFile(const std::string& path, const std::vector<std::st
 }
 
 void MainForm::showStartPreview(const std::string& path, bool undo) {
+    previewPath_ = path;
+    previewOfUndo_ = undo;
     const PreviewPhrases phrases = phrasesOf(currentLanguageFile());
     PreviewList->setColumnCaptions(columnCaptions(phrases));
     if (!fileExists(path)) {
@@ -121,6 +123,10 @@ void MainForm::showStartPreview(const std::string& path, bool undo) {
     std::string summary = previewSummary(preview, phrases);
     if (undo) summary += ". " + phrases("PreviewUndoHint");
     PreviewSummaryLabel->setText(summary);
+}
+
+void MainForm::refreshStartPreview() {
+    if (!previewPath_.empty()) showStartPreview(previewPath_, previewOfUndo_);
 }
 
 void MainForm::ConfigUndoPreviewClick() {

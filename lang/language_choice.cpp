@@ -65,6 +65,7 @@ void MainForm::OpLangRNComboBoxChange() {
 void MainForm::OptLangComboBoxChange() {
     ApplyLanguageFile(currentLanguageFile(), true);
     LoadDisplayNames(state.OptLangComboBox.text());
+    refreshStartPreview();
 }
 
 void MainForm::ShowLangfClick() {

@@ -111,7 +111,7 @@ TEST_CASE("preview of a preset: exactly the services whose Start differs, runnin
     CHECK(f.PreviewList->columns()[3].caption == "Примечание");
 
     f.state.OptLangComboBox.setText("eng.lng");
-    f.TweackedcfClick();
+    f.OptLangComboBoxChange();   // the shown preview follows the language switch
     env().services->stop("StiSvc");
     CHECK(f.PreviewList->rows()[0].cells[3] == "running now; depended on by: " + displayName(f, "Schedule"));
     CHECK(row(f, "wuauserv")[2] == "Automatic");
