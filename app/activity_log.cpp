@@ -31,13 +31,14 @@ void MainForm::LogClearClick() {
 
 namespace {
 
+// In the ANSI code page, or UTF-16LE with its mark where a letter would be lost there.
 std::string logFileBytes(const std::vector<std::string>& lines) {
     std::string out;
     for (const std::string& l : lines) {
-        out += utf8ToAnsi(l);
+        out += l;
         out += "\r\n";
     }
-    return out;
+    return ansiOrUtf16(out);
 }
 
 }  // namespace

@@ -7,6 +7,14 @@
 #include "platform/single_instance.h"
 #include "toolkit/toolkit_init.h"
 
+#include <cstdlib>
+
+// An exception nobody caught ends the program without the default handler's text: a window
+// program has no console to print it to, and that handler brings a C++ name demangler (46 KB).
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
+
 int main() {
     using namespace qlmr;
     ShowRequests showRequests(kInstanceName);

@@ -220,6 +220,7 @@ private:
     void applyStateText(unsigned long state);
     void choosePreset(const std::string& kind);
     void runFilter(bool running);
+    std::vector<std::string> startupDisplayNames() const;   // services/catalogue.cpp
     void startOrStop(bool start);
 };
 

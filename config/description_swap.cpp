@@ -4,14 +4,15 @@
 #include "lang/lang_messages.h"
 #include "lang/message_format.h"
 #include "platform/files.h"
+#include "config/filtered_import.h"
 
 namespace qlmr {
 
 void MainForm::ChangeDescriptionButtonClick() {
-    const std::string path = programFolder() + kConfigFolder + "RusDescription.reg";
+    const std::string path = programFolder() + kConfigFolder + kReplacementDescriptions;
     ReadDescriptionClick();
     showInfo(formatMessage(message("msg2"), path));
-    importVerified(path, "RusDescription.reg");
+    importVerified(installedServiceKeysCopy(path), kReplacementDescriptions);
     logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Вернуть описание сервисов\"");
     logLine("Был использован файл: " + path);
@@ -21,7 +22,7 @@ void MainForm::ChangeDescriptionButtonClick() {
 void MainForm::ChangeDescriptionBackButtonClick() {
     const std::string path = programFolder() + kRegistryFolder + "InitialDescription.reg";
     showInfo(formatMessage(message("msg2"), path));
-    importVerified(path, "InitialDescription.reg");
+    importVerified(installedServiceKeysCopy(path), "InitialDescription.reg");
     logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Сменить описание сервисов\"");
     logLine("Был использован файл: " + path);

@@ -1,12 +1,14 @@
 // The configurations page: choosing a preset, its full description, apply and undo.
 #include "about/help_system.h"
+#include "app/environment.h"
 #include "app/identity.h"
 #include "app/main_form.h"
 #include "lang/ini.h"
 #include "lang/lang_messages.h"
+#include "lang/lang_text.h"
 #include "lang/message_format.h"
 #include "platform/files.h"
-#include "platform/text_codec.h"
+#include "config/filtered_import.h"
 
 namespace qlmr {
 namespace {
@@ -14,11 +16,12 @@ namespace {
 constexpr const char* kNoPreset = "ConfigKind";
 constexpr const char* kPresetsDescriptionFile = "dravel.twk";
 
-// The presets description file; a missing file reads as empty.
+// The presets description file, in the code page its [About] section declares; a missing file
+// reads as empty.
 IniText readPresetDescriptions() {
     const std::string path = programFolder() + kConfigFolder + kPresetsDescriptionFile;
     if (!fileExists(path)) return IniText();
-    return IniText(ansiToUtf8(readFileBytes(path)));
+    return IniText(readLanguageText(path).value_or(""));
 }
 
 void logImport(MainForm& form, const std::string& firstLine, const std::string& file) {
@@ -65,16 +68,16 @@ void MainForm::ConfigApplyvClick() {
     RegReadButtonClick();
     ReadDescriptionClick();
     showInfo(formatMessage(message("msg9"), fileName));
-    importVerified(programFolder() + kConfigFolder + fileName, fileName);
+    importVerified(installedServiceKeysCopy(programFolder() + kConfigFolder + fileName), fileName);
     logImport(*this, "Конфигурация скопирована в реестр", fileName);
     showInfo(message("msg10"));
 }
 
 void MainForm::ConfigApplyUndoClick() {
-    const std::string path = toShortPath(programFolder() + kRegistryFolder + "InitialAstState.reg");
+    const std::string path = env().shortPath(programFolder() + kRegistryFolder + "InitialAstState.reg");
     if (!askQuestion(formatMessage(message("msg15"), state.ConfigRegFileName))) return;
     showInfo(formatMessage(message("msg9"), path));
-    importVerified(path, "InitialAstState.reg");
+    importVerified(installedServiceKeysCopy(path), "InitialAstState.reg");
     logImport(*this, "Восстановлено первоначальное состояние сервисов", path);
     showInfo(message("msg10"));
     ConfigApplyUndo->setEnabled(false);

@@ -64,6 +64,8 @@ std::string regStringLine(const std::string& valueName, const std::string& value
     return quoted(valueName) + "=" + quoted(value);
 }
 
+std::string regRemovedLine(const std::string& valueName) { return quoted(valueName) + "=-"; }
+
 std::string joinCrLf(const std::vector<std::string>& lines) {
     size_t size = 0;
     for (const std::string& line : lines) size += line.size() + 2;

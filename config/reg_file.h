@@ -20,6 +20,7 @@ std::string regCommentLine(int catalogueIndex, const std::string& displayName); 
 std::string regKeyLine(const std::string& systemName);   // "[HKEY_LOCAL_MACHINE\SYSTEM\...\name]"
 std::string regDwordLine(const std::string& valueName, unsigned long value);   // `"Start"=dword:00000004`
 std::string regStringLine(const std::string& valueName, const std::string& value);
+std::string regRemovedLine(const std::string& valueName);   // `"Description"=-`
 
 // Joins lines, each ended by CR LF.
 std::string joinCrLf(const std::vector<std::string>& lines);

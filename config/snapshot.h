@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "config/reg_sections.h"
 #include "platform/registry_access.h"
 
 namespace qlmr {
@@ -12,14 +13,21 @@ enum class SnapshotKind {
     Descriptions,   // "Description" and "DisplayName" of every key that has a description
 };
 
+// What keeps a description snapshot from taking the shipped replacement texts for originals:
+// a value that equals its replacement is recorded as the earlier snapshot has it.
+struct DescriptionHistory {
+    std::map<std::string, ServiceTexts, NoCaseLess> replacement, previous;
+};
+
 // The lines of a snapshot, header included. systemNames and displayNames are the catalogue's
 // index-aligned lists; a missing display name is empty. Keys are opened, never created: a
-// service that is not installed yields no group. Read errors of a value propagate.
+// service that is not installed yields no group. Every installed key yields a description
+// group, a missing value recorded as removed. Read errors of a value propagate.
 std::vector<std::string> snapshotLines(const std::vector<std::string>& systemNames,
                                        const std::vector<std::string>& displayNames, Registry& registry,
-                                       SnapshotKind kind);
+                                       SnapshotKind kind, const DescriptionHistory& history = {});
 
-// The file: the lines in the ANSI code page, each ended by CR LF.
+// The file: the lines each ended by CR LF, in the ANSI code page where every letter fits.
 std::string snapshotBytes(const std::vector<std::string>& lines);
 
 }  // namespace qlmr

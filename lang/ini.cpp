@@ -28,8 +28,14 @@ std::string_view stripQuotes(std::string_view value) {
     return value;
 }
 
+// Counted in characters of UTF-8 text, so a cut never splits a letter.
 std::string capped(std::string_view text) {
-    return std::string(text.substr(0, kProfileValueLimit));
+    size_t characters = 0, end = 0;
+    for (; end < text.size(); ++end) {
+        const bool continuation = (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80;
+        if (!continuation && characters++ == kProfileValueLimit) break;
+    }
+    return std::string(text.substr(0, end));
 }
 
 // Calls onLine for every line; a line ends at CR LF, CR or LF.

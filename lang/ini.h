@@ -27,7 +27,7 @@ private:
     std::map<std::string, std::map<std::string, std::string, NoCaseLess>, NoCaseLess> sections_;
 };
 
-// Values are handed out with at most this many characters (bytes), as the profile reader does.
+// Values are handed out with at most this many characters, as the profile reader does.
 constexpr size_t kProfileValueLimit = 2047;
 
 }  // namespace qlmr

@@ -1,13 +1,16 @@
 #include "lang/lang_messages.h"
 
 #include "app/identity.h"
-#include "platform/profile.h"
+#include "lang/ini.h"
+#include "lang/lang_text.h"
 #include "toolkit/dialogs.h"
 
 namespace qlmr {
 
+// Read afresh, in the code page the file declares, with the profile reader's rules.
 std::string ReadLangMessage(const std::string& section, const std::string& key, const std::string& file) {
-    return readProfileString(file, section, key, kNoMessage);
+    const std::optional<std::string> text = readLanguageText(file);
+    return text ? IniText(*text).read(section, key, kNoMessage) : std::string(kNoMessage);
 }
 
 void showInfo(const std::string& text) { tk::dialogs().info(text); }

@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "lang/ini.h"
 #include "lang/lang_form.h"
+#include "lang/lang_text.h"
 #include "lang/translation.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
@@ -14,12 +15,7 @@ namespace {
 
 // The name a language file gives itself, read with an in-memory reader.
 std::string languageDisplayName(const std::string& path) {
-    std::string bytes;
-    try {
-        bytes = readFileBytes(path);
-    } catch (const std::exception&) {
-    }
-    return ansiToUtf8(IniText(bytes).read("About", "TranslateLangName", "No data"));
+    return IniText(readLanguageText(path).value_or("")).read("About", "TranslateLangName", "No data");
 }
 
 template <class FileList, class NameList>

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/secure_wipe.h"
+#include "platform/text_codec.h"
 #include "toolkit/form.h"
 #include "toolkit/widgets.h"
 
@@ -51,12 +52,22 @@ void listComponent(const std::string& path, const tk::Component& c) {
     }
 }
 
+bool everyTextFitsAnsi() {
+    for (const tk::Form* form : tk::Application::instance().forms)
+        for (const auto& c : form->components())
+            if (!fitsAnsi(componentText(*c)) || !fitsAnsi(c->hint())) return false;
+    return true;
+}
+
 }  // namespace
 
-// An old template is wiped first, so entries of an earlier run never survive.
+// An old template is wiped first, so entries of an earlier run never survive. Where the ANSI
+// code page lacks a letter of the texts, the file starts as UTF-16LE with its mark, which the
+// profile writer then keeps.
 void MainForm::BuildListOfCompsClick() {
     const std::string path = programFolder() + kTemplateFile;
     if (fileExists(path)) secureWipe(path);
+    if (!everyTextFitsAnsi()) writeFileAtomically(path, "\xFF\xFE");
     writeProfileString(path, name(), "Creation Date", shortDateToday());
     for (const tk::Form* form : tk::Application::instance().forms) {
         const auto& components = form->components();

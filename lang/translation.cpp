@@ -3,8 +3,7 @@
 
 #include "lang/component_text.h"
 #include "lang/control_entry.h"
-#include "platform/files.h"
-#include "platform/text_codec.h"
+#include "lang/lang_text.h"
 #include "toolkit/form.h"
 #include "toolkit/widgets.h"
 
@@ -21,13 +20,7 @@ constexpr KindTest kTextKinds[] = {
 };
 
 // One read of the whole file; an absent or unreadable file is an empty one.
-IniText loadLanguageFile(const std::string& path) {
-    try {
-        return IniText(readFileBytes(path));
-    } catch (const std::exception&) {
-        return IniText();
-    }
-}
+IniText loadLanguageFile(const std::string& path) { return IniText(readLanguageText(path).value_or("")); }
 
 // Re-registering an unchanged tooltip costs several window messages and changes nothing.
 void setHint(tk::Component& c, const std::string& hint) {
@@ -35,8 +28,8 @@ void setHint(tk::Component& c, const std::string& hint) {
 }
 
 void translate(tk::Component& c, const ControlEntry& entry, bool withMemos) {
-    const std::string text = ansiToUtf8(entry.text);
-    const std::string hint = ansiToUtf8(entry.hint);
+    const std::string& text = entry.text;
+    const std::string& hint = entry.hint;
     if (tk::isListBoxKind(&c)) setHint(c, hint);
     for (KindTest isKind : kTextKinds) {
         if (!isKind(&c)) continue;

@@ -8,24 +8,25 @@
 namespace qlmr {
 namespace {
 
-std::string A(const std::string& utf8) { return utf8ToAnsi(utf8); }
+// Every path goes to the system in UTF-16, so a folder named outside the ANSI code page works.
+std::wstring W(const std::string& utf8) { return widePath(utf8); }
 
 }  // namespace
 
 std::string programFolder() {
-    char buf[MAX_PATH * 2];
-    DWORD n = GetModuleFileNameA(nullptr, buf, sizeof buf);
-    std::string path = ansiToUtf8(std::string(buf, n));
+    wchar_t buf[MAX_PATH * 2];
+    DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH * 2);
+    std::string path = fromWide(std::wstring_view(buf, n));
     return path.substr(0, path.find_last_of("\\/") + 1);
 }
 
 bool fileExists(const std::string& path) {
-    DWORD a = GetFileAttributesA(A(path).c_str());
+    DWORD a = GetFileAttributesW(W(path).c_str());
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool folderExists(const std::string& path) {
-    DWORD a = GetFileAttributesA(A(path).c_str());
+    DWORD a = GetFileAttributesW(W(path).c_str());
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -33,13 +34,13 @@ void createFolders(const std::string& path) {
     for (size_t i = 3; i <= path.size(); ++i) {
         if (i == path.size() || path[i] == '\\' || path[i] == '/') {
             std::string part = path.substr(0, i);
-            if (!part.empty() && !folderExists(part)) CreateDirectoryA(A(part).c_str(), nullptr);
+            if (!part.empty() && !folderExists(part)) CreateDirectoryW(W(part).c_str(), nullptr);
         }
     }
 }
 
 std::string readFileBytes(const std::string& path) {
-    HANDLE h = CreateFileA(A(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+    HANDLE h = CreateFileW(W(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) throw cannotOpen(path, GetLastError());
     std::string out;
@@ -52,28 +53,28 @@ std::string readFileBytes(const std::string& path) {
 
 void writeFileAtomically(const std::string& path, const std::string& bytes) {
     std::string temp = path + ".part";
-    HANDLE h = CreateFileA(A(temp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(W(temp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) throw cannotCreate(path, GetLastError());
     DWORD written = 0;
     bool ok = bytes.empty() || (WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size());
     ok = FlushFileBuffers(h) && ok;
     DWORD code = GetLastError();
     CloseHandle(h);
-    if (ok && MoveFileExA(A(temp).c_str(), A(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
+    if (ok && MoveFileExW(W(temp).c_str(), W(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
     if (ok) code = GetLastError();
-    DeleteFileA(A(temp).c_str());
+    DeleteFileW(W(temp).c_str());
     throw cannotCreate(path, code);
 }
 
 std::vector<std::string> listFiles(const std::string& folder, const std::string& pattern) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA(A(folder + pattern).c_str(), &fd);
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW(W(folder + pattern).c_str(), &fd);
     if (h == INVALID_HANDLE_VALUE) return names;
     do {
         if (fd.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
-        names.push_back(ansiToUtf8(fd.cFileName));
-    } while (FindNextFileA(h, &fd));
+        names.push_back(fromWide(fd.cFileName));
+    } while (FindNextFileW(h, &fd));
     FindClose(h);
     return names;
 }
@@ -95,17 +96,17 @@ void requireFolderFor(const std::string& file) {
 }
 
 std::string toShortPath(const std::string& path) {
-    std::string ansi = A(path);
-    char buf[256];
-    DWORD n = GetShortPathNameA(ansi.c_str(), buf, 255);
+    const std::wstring wide = W(path);
+    wchar_t buf[256];
+    DWORD n = GetShortPathNameW(wide.c_str(), buf, 255);
     if (n == 0) return path;
-    if (n < 255) return ansiToUtf8(std::string(buf, n));
+    if (n < 255) return fromWide(std::wstring_view(buf, n));
     // Longer than the buffer: ask again with the size the system needs.
-    std::string big(n + 1, '\0');
-    DWORD m = GetShortPathNameA(ansi.c_str(), big.data(), n + 1);
+    std::wstring big(n + 1, L'\0');
+    DWORD m = GetShortPathNameW(wide.c_str(), big.data(), n + 1);
     if (m == 0 || m > n) return path;
     big.resize(m);
-    return ansiToUtf8(big);
+    return fromWide(big);
 }
 
 }  // namespace qlmr

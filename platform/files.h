@@ -1,5 +1,5 @@
 #pragma once
-// Files and folders. Paths are UTF-8 here and converted to the ANSI code page for the system.
+// Files and folders. Paths are UTF-8 here and handed to the system in UTF-16.
 #include <string>
 #include <vector>
 

@@ -9,7 +9,7 @@ namespace {
 
 constexpr unsigned kDisplayIndex = 2;   // HH_DISPLAY_INDEX
 constexpr unsigned kCloseAll = 18;      // HH_CLOSE_ALL
-using HtmlHelpAFn = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+using HtmlHelpWFn = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
 class SystemHtmlHelp : public HtmlHelpEngine {
 public:
@@ -17,12 +17,13 @@ public:
               unsigned long number) override {
         // Nothing can be open when nothing was ever shown.
         if (command == kCloseAll && !tried_) return;
-        HtmlHelpAFn htmlHelp = entry();
+        HtmlHelpWFn htmlHelp = entry();
         if (!htmlHelp) return;
-        const std::string ansiFile = utf8ToAnsi(file);
-        const std::string ansiKeyword = utf8ToAnsi(keyword);
-        DWORD_PTR data = command == kDisplayIndex ? reinterpret_cast<DWORD_PTR>(ansiKeyword.c_str()) : number;
-        htmlHelp(static_cast<HWND>(owner), file.empty() ? nullptr : ansiFile.c_str(), command, data);
+        // Wide: the program folder may be named outside the ANSI code page.
+        const std::wstring wideFile = widePath(file);
+        const std::wstring wideKeyword = widePath(keyword);
+        DWORD_PTR data = command == kDisplayIndex ? reinterpret_cast<DWORD_PTR>(wideKeyword.c_str()) : number;
+        htmlHelp(static_cast<HWND>(owner), file.empty() ? nullptr : wideFile.c_str(), command, data);
     }
 
     void release() override {
@@ -33,17 +34,17 @@ public:
     }
 
 private:
-    HtmlHelpAFn entry() {
+    HtmlHelpWFn entry() {
         if (!tried_) {
             tried_ = true;
             library_ = LoadLibraryA("HHCtrl.ocx");
-            if (library_) function_ = reinterpret_cast<HtmlHelpAFn>(GetProcAddress(library_, "HtmlHelpA"));
+            if (library_) function_ = reinterpret_cast<HtmlHelpWFn>(GetProcAddress(library_, "HtmlHelpW"));
         }
         return function_;
     }
 
     HMODULE library_ = nullptr;
-    HtmlHelpAFn function_ = nullptr;
+    HtmlHelpWFn function_ = nullptr;
     bool tried_ = false;
 };
 

@@ -15,7 +15,7 @@ constexpr unsigned long kMostIds = 1UL << 20;   // a query that never leaves roo
 
 using EnumProcessesFn = BOOL(WINAPI*)(DWORD*, DWORD, DWORD*);
 using EnumProcessModulesFn = BOOL(WINAPI*)(HANDLE, HMODULE*, DWORD, DWORD*);
-using GetModuleFileNameExAFn = DWORD(WINAPI*)(HANDLE, HMODULE, LPSTR, DWORD);
+using GetModuleFileNameExWFn = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
 using CreateSnapshotFn = HANDLE(WINAPI*)(DWORD, DWORD);
 using Process32Fn = BOOL(WINAPI*)(HANDLE, PROCESSENTRY32*);
 
@@ -23,7 +23,7 @@ using Process32Fn = BOOL(WINAPI*)(HANDLE, PROCESSENTRY32*);
 struct Psapi {
     EnumProcessesFn enumProcesses = nullptr;
     EnumProcessModulesFn enumProcessModules = nullptr;
-    GetModuleFileNameExAFn moduleFileName = nullptr;
+    GetModuleFileNameExWFn moduleFileName = nullptr;
     bool usable() const { return enumProcesses && enumProcessModules && moduleFileName; }
 };
 
@@ -33,7 +33,7 @@ const Psapi& psapi() {
         if (HMODULE lib = LoadLibraryA("PSAPI.dll")) {
             p.enumProcesses = reinterpret_cast<EnumProcessesFn>(GetProcAddress(lib, "EnumProcesses"));
             p.enumProcessModules = reinterpret_cast<EnumProcessModulesFn>(GetProcAddress(lib, "EnumProcessModules"));
-            p.moduleFileName = reinterpret_cast<GetModuleFileNameExAFn>(GetProcAddress(lib, "GetModuleFileNameExA"));
+            p.moduleFileName = reinterpret_cast<GetModuleFileNameExWFn>(GetProcAddress(lib, "GetModuleFileNameExW"));
         }
         return p;
     }();
@@ -74,11 +74,15 @@ bool mainModulePath(const Psapi& api, DWORD id, std::string& path) {
     if (!process) return false;
     HMODULE module = nullptr;
     DWORD needed = 0;
-    char buffer[kModulePathLength + 1] = {};
+    wchar_t buffer[kModulePathLength + 1] = {};   // wide: a folder may be named outside the code page
     bool read = api.enumProcessModules(process, &module, sizeof module, &needed) &&
                 api.moduleFileName(process, module, buffer, kModulePathLength + 1) > 0;
     CloseHandle(process);
-    if (read) path = ansiToUtf8(boundedText(buffer, kModulePathLength));
+    if (read) {
+        size_t n = 0;
+        while (n < kModulePathLength && buffer[n]) ++n;
+        path = fromWide(std::wstring_view(buffer, n));
+    }
     return read;
 }
 

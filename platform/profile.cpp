@@ -8,18 +8,20 @@
 
 namespace qlmr {
 
+// The wide functions: the file's path may hold letters outside the ANSI code page. The file's
+// own bytes are still read and written in that code page, as the narrow functions do.
 std::string readProfileString(const std::string& file, const std::string& section, const std::string& key,
                               const std::string& fallback) {
-    char buf[2048];
-    DWORD n = GetPrivateProfileStringA(utf8ToAnsi(section).c_str(), utf8ToAnsi(key).c_str(),
-                                       utf8ToAnsi(fallback).c_str(), buf, sizeof buf, utf8ToAnsi(file).c_str());
-    return ansiToUtf8(std::string(buf, n));
+    wchar_t buf[2048];
+    DWORD n = GetPrivateProfileStringW(widePath(section).c_str(), widePath(key).c_str(), widePath(fallback).c_str(),
+                                       buf, 2048, widePath(file).c_str());
+    return fromWide(std::wstring_view(buf, n));
 }
 
 void writeProfileString(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value) {
-    if (!WritePrivateProfileStringA(utf8ToAnsi(section).c_str(), utf8ToAnsi(key).c_str(), utf8ToAnsi(value).c_str(),
-                                    utf8ToAnsi(file).c_str()))
+    if (!WritePrivateProfileStringW(widePath(section).c_str(), widePath(key).c_str(), widePath(value).c_str(),
+                                    widePath(file).c_str()))
         throw std::runtime_error("Unable to write to " + file);
 }
 

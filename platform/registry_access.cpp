@@ -16,12 +16,12 @@ public:
     ~SystemKey() override { RegCloseKey(key_); }
 
     bool hasValue(const std::string& name) override {
-        return RegQueryValueExA(key_, utf8ToAnsi(name).c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+        return RegQueryValueExW(key_, widePath(name).c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
     }
 
     unsigned long readInteger(const std::string& name) override {
         DWORD type = 0, value = 0, size = sizeof value;
-        LONG r = RegQueryValueExA(key_, utf8ToAnsi(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+        LONG r = RegQueryValueExW(key_, widePath(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
         if (r == ERROR_MORE_DATA || (r == ERROR_SUCCESS && (type != REG_DWORD || size != sizeof value)))
             throw std::runtime_error("Invalid data type for '" + name + "'");
         if (r != ERROR_SUCCESS) throw std::runtime_error("Failed to get data for '" + name + "'");
@@ -29,26 +29,27 @@ public:
     }
 
     // Most values fit the first buffer, read in one call; a longer one is asked for its size.
+    // Read in UTF-16: the ANSI code page may lack the letters of the text.
     std::string readString(const std::string& name) override {
-        std::string ansiName = utf8ToAnsi(name);
+        const std::wstring wideName = widePath(name);
         DWORD type = 0;
-        std::string buf(512, '\0');
-        DWORD got = DWORD(buf.size());
-        LONG r = RegQueryValueExA(key_, ansiName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got);
+        std::wstring buf(512, L'\0');
+        DWORD got = DWORD(buf.size() * sizeof(wchar_t));
+        LONG r = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got);
         if (r == ERROR_MORE_DATA) {
             DWORD size = 0;
-            r = RegQueryValueExA(key_, ansiName.c_str(), nullptr, &type, nullptr, &size);
+            r = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, nullptr, &size);
             if (r == ERROR_SUCCESS) {
-                buf.assign(size + 1, '\0');
-                got = size + 1;
-                r = RegQueryValueExA(key_, ansiName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got);
+                buf.assign(size / sizeof(wchar_t) + 1, L'\0');
+                got = DWORD(buf.size() * sizeof(wchar_t));
+                r = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got);
             }
         }
         if (r != ERROR_SUCCESS) throw std::runtime_error("Failed to get data for '" + name + "'");
         if (type != REG_SZ && type != REG_EXPAND_SZ) throw std::runtime_error("Invalid data type for '" + name + "'");
-        buf.resize(got);
-        while (!buf.empty() && buf.back() == '\0') buf.pop_back();
-        return ansiToUtf8(buf);
+        buf.resize(got / sizeof(wchar_t));
+        while (!buf.empty() && buf.back() == L'\0') buf.pop_back();
+        return fromWide(buf);
     }
 
     std::optional<RawRegValue> readRaw(const std::string& name) override {
@@ -80,7 +81,7 @@ public:
         // Wine refuses paths that begin with a backslash.
         std::string relative = !path.empty() && path[0] == '\\' ? path.substr(1) : path;
         HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, utf8ToAnsi(relative).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, widePath(relative).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
             return nullptr;
         return std::make_unique<SystemKey>(key);
     }

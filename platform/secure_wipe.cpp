@@ -48,8 +48,8 @@ void overwritePass(HANDLE file, const uint8_t* block, WipeTrace* trace) {
 void secureWipe(const std::string& path) { secureWipe(path, WipeGenerator::program(), nullptr); }
 
 void secureWipe(const std::string& path, WipeGenerator& generator, WipeTrace* trace) {
-    const std::string ansi = utf8ToAnsi(path);
-    HANDLE h = CreateFileA(ansi.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+    const std::wstring wide = widePath(path);
+    HANDLE h = CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) throw cannotOpen(path, GetLastError());
     {
@@ -60,7 +60,7 @@ void secureWipe(const std::string& path, WipeGenerator& generator, WipeTrace* tr
             overwritePass(file.h, block, trace);
         }
     }
-    DeleteFileA(ansi.c_str());   // its result is of no interest: the contents are gone
+    DeleteFileW(wide.c_str());   // its result is of no interest: the contents are gone
 }
 
 }  // namespace qlmr

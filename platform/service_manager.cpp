@@ -20,20 +20,6 @@ unsigned long stateOn(SC_HANDLE manager, const std::string& systemName) {
     return state;
 }
 
-// Opens the manager and the service with full access, runs the request, closes both; the error
-// is taken before the handles are closed.
-template <class Request>
-void control(const std::string& systemName, Request request) {
-    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
-    if (!manager) raiseLastOsError();
-    SC_HANDLE service = OpenServiceA(manager, utf8ToAnsi(systemName).c_str(), SERVICE_ALL_ACCESS);
-    DWORD error = 0;
-    if (!service || !request(service)) error = GetLastError();
-    if (service) CloseServiceHandle(service);
-    CloseServiceHandle(manager);
-    if (!service || error) throw OsError(error);
-}
-
 std::string upper(std::string s) {
     for (char& c : s)
         if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
@@ -107,18 +93,31 @@ public:
         return names;
     }
     void start(const std::string& systemName) override {
-        control(systemName, [](SC_HANDLE s) { return StartServiceA(s, 0, nullptr) != 0; });
+        controlService(systemName, [](void* s) { return StartServiceA(SC_HANDLE(s), 0, nullptr) != 0; });
     }
     void stop(const std::string& systemName) override {
-        control(systemName, [](SC_HANDLE s) {
+        controlService(systemName, [](void* s) {
             SERVICE_STATUS status;
-            return ControlService(s, SERVICE_CONTROL_STOP, &status) != 0;
+            return ControlService(SC_HANDLE(s), SERVICE_CONTROL_STOP, &status) != 0;
         });
     }
     std::unique_ptr<Walk> beginWalk() override { return std::make_unique<EnumeratedWalk>(); }
 };
 
 }  // namespace
+
+// The error is taken before the handles are closed.
+void controlService(const std::string& systemName, const std::function<bool(void*)>& request) {
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+    if (!manager) raiseLastOsError();
+    SC_HANDLE service = OpenServiceA(manager, utf8ToAnsi(systemName).c_str(), SERVICE_ALL_ACCESS);
+    // A failed call is raised even when it left no last error; OsError(0) names that case.
+    const bool done = service && request(service);
+    const DWORD error = done ? 0 : GetLastError();
+    if (service) CloseServiceHandle(service);
+    CloseServiceHandle(manager);
+    if (!done) throw OsError(error);
+}
 
 ServiceManager& systemServiceManager() {
     static SystemServiceManager manager;

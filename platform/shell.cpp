@@ -23,15 +23,15 @@ class SystemShell : public Shell {
 public:
     long execute(void* owner, const std::string& verb, const std::string& file, const std::string& parameters,
                  const std::string& folder, ShowCommand show) override {
-        static const auto shellExecute = tk::lateBound<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+        static const auto shellExecute = tk::lateBound<decltype(&ShellExecuteW)>("shell32.dll", "ShellExecuteW");
         if (!shellExecute) {
             SetLastError(ERROR_PROC_NOT_FOUND);
             return SE_ERR_DLLNOTFOUND;
         }
-        std::string p = utf8ToAnsi(parameters), d = utf8ToAnsi(folder);
-        HINSTANCE r = shellExecute(static_cast<HWND>(owner), verb.empty() ? nullptr : utf8ToAnsi(verb).c_str(),
-                                    utf8ToAnsi(file).c_str(), p.empty() ? nullptr : p.c_str(),
-                                    d.empty() ? nullptr : d.c_str(), int(show));
+        // Wide: paths and parameters may hold letters outside the ANSI code page.
+        const std::wstring v = widePath(verb), f = widePath(file), p = widePath(parameters), d = widePath(folder);
+        HINSTANCE r = shellExecute(static_cast<HWND>(owner), v.empty() ? nullptr : v.c_str(), f.c_str(),
+                                   p.empty() ? nullptr : p.c_str(), d.empty() ? nullptr : d.c_str(), int(show));
         return long(reinterpret_cast<intptr_t>(r));
     }
 
@@ -39,14 +39,13 @@ public:
                         const std::string& folder, ShowCommand show, std::unique_ptr<WatchedProcess>& process) override {
         process.reset();
         static const auto shellExecuteEx =
-            tk::lateBound<decltype(&ShellExecuteExA)>("shell32.dll", "ShellExecuteExA");
+            tk::lateBound<decltype(&ShellExecuteExW)>("shell32.dll", "ShellExecuteExW");
         if (!shellExecuteEx) {
             SetLastError(ERROR_PROC_NOT_FOUND);
             return SE_ERR_DLLNOTFOUND;
         }
-        const std::string v = utf8ToAnsi(verb), f = utf8ToAnsi(file), p = utf8ToAnsi(parameters),
-                          d = utf8ToAnsi(folder);
-        SHELLEXECUTEINFOA info{};
+        const std::wstring v = widePath(verb), f = widePath(file), p = widePath(parameters), d = widePath(folder);
+        SHELLEXECUTEINFOW info{};
         info.cbSize = sizeof info;
         info.fMask = SEE_MASK_NOCLOSEPROCESS;
         info.hwnd = static_cast<HWND>(owner);
@@ -64,14 +63,14 @@ public:
     }
 
     bool moveToRecycleBin(const std::string& path) override {
-        std::string from = utf8ToAnsi(path);
-        from.push_back('\0');   // a list of one name ends with a second zero
-        SHFILEOPSTRUCTA op{};
+        std::wstring from = widePath(path);
+        from.push_back(L'\0');   // a list of one name ends with a second zero
+        SHFILEOPSTRUCTW op{};
         op.wFunc = FO_DELETE;
         op.pFrom = from.c_str();
         op.fFlags = FOF_ALLOWUNDO;
         static const auto fileOperation =
-            tk::lateBound<decltype(&SHFileOperationA)>("shell32.dll", "SHFileOperationA");
+            tk::lateBound<decltype(&SHFileOperationW)>("shell32.dll", "SHFileOperationW");
         return fileOperation && fileOperation(&op) == 0;
     }
 };

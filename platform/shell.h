@@ -17,10 +17,10 @@ enum class ShowCommand { Normal = 1, Maximized = 3, Show = 5, Default = 10 };
 class Shell {
 public:
     virtual ~Shell() = default;
-    // ShellExecuteA; returns its result (greater than 32 on success).
+    // ShellExecuteW; returns its result (greater than 32 on success).
     virtual long execute(void* owner, const std::string& verb, const std::string& file,
                          const std::string& parameters, const std::string& folder, ShowCommand show) = 0;
-    // ShellExecuteExA with the process handle requested: the same result as execute's, and the
+    // ShellExecuteExW with the process handle requested: the same result as execute's, and the
     // started program in `process` (null when the shell gives none, as a shell without it does).
     virtual long executeWatched(void* owner, const std::string& verb, const std::string& file,
                                 const std::string& parameters, const std::string& folder, ShowCommand show,
@@ -28,7 +28,7 @@ public:
         process.reset();
         return execute(owner, verb, file, parameters, folder, show);
     }
-    // SHFileOperationA FO_DELETE with FOF_ALLOWUNDO; true when it returned 0.
+    // SHFileOperationW FO_DELETE with FOF_ALLOWUNDO; true when it returned 0.
     virtual bool moveToRecycleBin(const std::string& path) = 0;
 };
 

@@ -85,7 +85,7 @@ void MainForm::BackupDeleteClick() {
         return;
     }
     const std::string name = BackupNameTextLb->text();
-    const std::string path = toShortPath(BackupPathTextlb->text());
+    const std::string path = env().shortPath(BackupPathTextlb->text());
     if (!askQuestion(formatMessage(message("msg11"), name))) return;
     if (RWipe->checked())
         secureWipe(path);

@@ -16,10 +16,11 @@ void startEditor(void* owner, const std::string& parameters) {
 
 }  // namespace
 
+// Quoted always: where the volume makes no short form, the long path may hold blanks.
 std::unique_ptr<WatchedProcess> importRegistryFile(void* owner, const std::string& path) {
     std::unique_ptr<WatchedProcess> editor;
-    const long result = env().shell->executeWatched(owner, "open", "regedit.exe", toShortPath(path), "",
-                                                    ShowCommand::Default, editor);
+    const long result = env().shell->executeWatched(owner, "open", "regedit.exe", "\"" + env().shortPath(path) + "\"",
+                                                    "", ShowCommand::Default, editor);
     if (result <= 32) raiseLastOsError();
     return editor;
 }

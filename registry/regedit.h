@@ -8,9 +8,9 @@
 
 namespace qlmr {
 
-// Hands a registry file to the editor for import, in its short form. No switch is passed, so
-// the editor asks the user itself where it does so. Returns the editor's process, to be watched
-// by whoever wants to know when it is done (null when the shell gave none).
+// Hands a registry file to the editor for import, in its short form between quotes. No switch
+// is passed, so the editor asks the user itself where it does so. Returns the editor's process,
+// to be watched by whoever wants to know when it is done (null when the shell gave none).
 std::unique_ptr<WatchedProcess> importRegistryFile(void* owner, const std::string& path);
 
 // Starts the export of the services branch into the file (long path).

@@ -8,4 +8,11 @@ if [ ! -f "$build/build.ninja" ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw32.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DQLMR_DEPS="$deps" >/dev/null
 fi
-ninja -C "$build" >/dev/null
+# Quiet when all is well, but warnings show; a failed build shows all but the progress lines.
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+if ! ninja -C "$build" >"$log" 2>&1; then
+    grep -v -e '^\[[0-9]*/[0-9]*\] ' "$log" >&2
+    exit 1
+fi
+grep -i -e 'warning' "$log" >&2 || true

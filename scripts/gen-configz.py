@@ -6,7 +6,7 @@ and descriptions of the services.
 Sources: data/presets.tsv, data/preset-descriptions.tsv, data/descriptions-rus.tsv;
 data/catalogue.tsv says which services exist.
 Registry files are UTF-16LE with a BOM, as the registry editor exports them;
-dravel.twk is read with the ANSI INI reader and so is Windows-1251.
+dravel.twk is Windows-1251 and says so in its [About] section (CodePage).
 
 Usage: gen-configz.py <Configz-folder>
 """
@@ -91,6 +91,7 @@ def main(out):
     twk = []
     for info in infos:
         twk += [f"[{info['preset']}.html]", "Info=" + info["info"], ""]
+    twk += ["[About]", "CodePage=1251"]
     write_lines(out / "dravel.twk", twk, "cp1251")
 
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs the program in its private Wine prefix, building what is missing. Without a display it
 # runs under Xvfb and writes a screenshot of the desktop to build/screenshot.png.
+# It runs from its own copy of the program folder, build/run/: what it writes there (snapshots,
+# backups, logs of this Wine prefix) must never reach dist/, the folder the release is made of.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
@@ -11,7 +13,9 @@ source "$root/scripts/wine-env.sh" "$build" 2>/dev/null
 headless=0
 [ -z "${DISPLAY:-}" ] && headless=1
 source "$root/scripts/with-display.sh"
-cd "$build/dist"
+mkdir -p "$build/run"
+cp -a "$build/dist/." "$build/run/"
+cd "$build/run"
 if [ $headless = 1 ]; then
     wine quillmere.exe </dev/null >/dev/null 2>&1 &
     sleep "${QLMR_SHOT_DELAY:-8}"

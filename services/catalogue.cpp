@@ -1,5 +1,7 @@
 // Loading the catalogue's lists and the search box over the display names.
+#include "app/identity.h"
 #include "app/main_form.h"
+#include "lang/lang_text.h"
 #include "platform/files.h"
 #include "services/builtin_catalogue.h"
 #include "services/list_readers.h"
@@ -7,6 +9,7 @@
 namespace qlmr {
 namespace {
 
+constexpr const char* kRussianLanguage = "rus.lng";   // declares the code page of the names
 constexpr const char* kRussianNames = "ServicesRealNames-rus.lng.dat";
 constexpr const char* kSystemNames = "ServicesSysNames.dat";
 constexpr const char* kHostNames = "ServicesTMNames.dat";
@@ -24,11 +27,12 @@ void loadBuiltinCatalogue(HiddenState& state) {
 
 void MainForm::LoadServiceLists() {
     const std::string folder = programFolder();
+    const unsigned codePage = languageCodePage(folder + kLangFolder + kRussianLanguage);
     ServiceNames->clear();
-    const std::vector<std::string> displayNames = readUnicodeList(folder + kRussianNames);
+    const std::vector<std::string> displayNames = readUnicodeList(folder + kRussianNames, codePage);
     ServiceNames->addAll(displayNames);
     state.ServiceNameCB.clear();
-    state.ServiceNameCB.assign(readAnsiList(folder + kRussianNames));
+    state.ServiceNameCB.assign(readAnsiList(folder + kRussianNames, codePage));
     ServiceNameCBUni->clear();
     for (const std::string& n : displayNames) ServiceNameCBUni->add(n);   // the same file, read once
     logLine("Загружен список сервисов");
@@ -42,10 +46,18 @@ void MainForm::LoadServiceLists() {
 
 void MainForm::LoadDisplayNames(const std::string& languageFileName) {
     const std::string path = programFolder() + "ServicesRealNames-" + languageFileName + ".dat";
+    const unsigned codePage = languageCodePage(programFolder() + kLangFolder + languageFileName);
     ServiceNames->clear();
-    ServiceNames->addAll(readUnicodeList(path));
+    ServiceNames->addAll(readUnicodeList(path, codePage));
     state.ServiceNameCB.clear();
-    state.ServiceNameCB.assign(readAnsiList(path));
+    state.ServiceNameCB.assign(readAnsiList(path, codePage));
+}
+
+// The search box keeps the names read at start for the life of the window.
+std::vector<std::string> MainForm::startupDisplayNames() const {
+    std::vector<std::string> names;
+    for (int i = 0; i < ServiceNameCBUni->count(); ++i) names.push_back(ServiceNameCBUni->item(i));
+    return names;
 }
 
 // The check list follows the search box's position, counted in catalogue order.

@@ -79,8 +79,11 @@ void MainForm::ReadServiceDetails(const std::string& systemName, bool withLog) {
         } else {
             state.startTypeText = "N/A";
         }
-        InfoAutostartText->setText(state.startTypeText);
+    } else {
+        // No key: the service is not installed, so the previous service's start type would lie.
+        state.startTypeText = "N/A";
     }
+    InfoAutostartText->setText(state.startTypeText);
     if (!withLog) return;
     const std::string displayName = key ? readOr(*key, "DisplayName") : "";
     if (displayName.empty()) {

@@ -2,9 +2,10 @@
 #include "app/identity.h"
 #include "app/last_stamp.h"
 #include "app/main_form.h"
+#include "lang/ini.h"
 #include "lang/lang_messages.h"
+#include "lang/lang_text.h"
 #include "platform/files.h"
-#include "platform/profile.h"
 #include "platform/text_codec.h"
 #include "services/list_readers.h"
 
@@ -13,8 +14,8 @@ namespace {
 
 std::string crLfLines(const std::vector<std::string>& lines) {
     std::string out;
-    for (const std::string& l : lines) out += utf8ToAnsi(l) + "\r\n";
-    return out;
+    for (const std::string& l : lines) out += l + "\r\n";
+    return ansiOrUtf16(out);
 }
 
 }  // namespace
@@ -65,7 +66,11 @@ void MainForm::SortTwNAClick() { runFilter(false); }
 void MainForm::SortTwDClick() {
     const std::string folder = programFolder();
     const std::string language = state.OptLangComboBox.text().empty() ? "rus.lng" : state.OptLangComboBox.text();
-    std::vector<std::string> names = readUnicodeList(folder + "ServicesRealNames-" + language + ".dat");
+    const std::string namesFile = folder + "ServicesRealNames-" + language + ".dat";
+    // A translator's language often has no display-name file: the names read at start serve.
+    const unsigned codePage = languageCodePage(folder + kLangFolder + language);
+    std::vector<std::string> names =
+        fileExists(namesFile) ? readUnicodeList(namesFile, codePage) : startupDisplayNames();
     std::vector<std::string> systemNames = readAnsiList(folder + "ServicesSysNames.dat");
     std::vector<std::string> hosts = readAnsiList(folder + "ServicesTMNames.dat");
     ServiceNames->clear();
@@ -82,8 +87,9 @@ void MainForm::SortTwDClick() {
 
 void MainForm::TweackStartClick() {
     const std::string file = currentLanguageFile();
-    const std::string hidden = readProfileString(file, "MainForm", "TweackStart", "no Data");
-    const std::string shown = readProfileString(file, "MainForm", "TweackStart2", "no Data");
+    const IniText language(readLanguageText(file).value_or(""));
+    const std::string hidden = language.read("MainForm", "TweackStart", "no Data");
+    const std::string shown = language.read("MainForm", "TweackStart2", "no Data");
     if (TweackPanel->visible()) {
         TweackStart->setText(hidden);
         TweackPanel->setVisible(false);

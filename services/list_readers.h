@@ -5,9 +5,10 @@
 
 namespace qlmr {
 
-// The bytes as text in the ANSI code page (a byte-order mark is read as ordinary characters).
-std::vector<std::string> readAnsiList(const std::string& path);
-// With byte-order-mark detection: UTF-16 LE/BE, UTF-8, else the ANSI code page.
-std::vector<std::string> readUnicodeList(const std::string& path);
+// The bytes as text in the code page (0: the ANSI code page); a byte-order mark is read as
+// ordinary characters.
+std::vector<std::string> readAnsiList(const std::string& path, unsigned codePage = 0);
+// With byte-order-mark detection: UTF-16 LE/BE, UTF-8, else the code page (0: ANSI).
+std::vector<std::string> readUnicodeList(const std::string& path, unsigned codePage = 0);
 
 }  // namespace qlmr

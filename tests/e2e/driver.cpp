@@ -160,9 +160,13 @@ Program::Program(const std::string& caseName) {
     shellFileOp(FO_DELETE, folder_ + "Baze", "");
 }
 
+Program::Program(const InPlace& where) : folder_(where.folder), ownsFolder_(false) {
+    if (folder_.empty() || folder_.back() != '\\') folder_ += '\\';
+}
+
 Program::~Program() {
     kill();
-    shellFileOp(FO_DELETE, folder_.substr(0, folder_.size() - 1), "");
+    if (ownsFolder_) shellFileOp(FO_DELETE, folder_.substr(0, folder_.size() - 1), "");
 }
 
 void Program::writeFile(const std::string& relative, const std::string& bytes) {

@@ -17,8 +17,13 @@ struct MessageBoxSeen {
 
 class Program {
 public:
+    struct InPlace {
+        std::string folder;
+    };
     // Copies the dist folder to a fresh folder named after the case; prepare() may change it.
     explicit Program(const std::string& caseName);
+    // Runs the program where it lies, as a user who unpacked it there; the folder stays.
+    explicit Program(const InPlace& where);
     ~Program();
     const std::string& folder() const { return folder_; }
     void writeFile(const std::string& relative, const std::string& bytes);
@@ -54,6 +59,7 @@ public:
 
 private:
     std::string folder_;
+    bool ownsFolder_ = true;
     PROCESS_INFORMATION pi_{};
 };
 

@@ -128,6 +128,21 @@ TEST_CASE("the first-run question comes while the initial snapshot is missing, a
     CHECK(q.countTopLevel("#32770") == 0);
 }
 
+// Also run with LC_ALL=en_US.UTF-8 (tests/CMakeLists.txt): the Russian files declare their code page.
+TEST_CASE("the first-run question and the Russian captions read the same on any code page") {
+    Program p("codepage");
+    p.writeFile("main.ini", kSettings);
+    p.start();
+    MessageBoxSeen box = p.waitMessageBox();
+    REQUIRE(box.window);
+    CHECK(box.text ==
+          "Программа запущена впервые. Сохранить исходное состояние служб и создать резервную копию реестра?");
+    p.answer(box, IDNO);
+    REQUIRE(p.mainWindow());
+    CHECK(p.labelText("StatAllLabel") == "Всего :");
+    CHECK(p.text(p.control("ServStart")) == "Запустить Службу");
+}
+
 TEST_CASE("the saved log holds the start-up lines in order with their prefixes") {
     Program p("log");
     p.writeFile("main.ini", kSettings);

@@ -25,7 +25,9 @@ void checkLookup(const qlmr::IniText& ini, const std::string& section, const std
     const auto found = ini.value(section, key);
     const std::string read = ini.read(section, key, "No Comments :)");
     if (found) {
-        require(found->size() <= qlmr::kProfileValueLimit);
+        size_t characters = 0;
+        for (char c : *found) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        require(characters <= qlmr::kProfileValueLimit);
         require(read == *found);
         require(ini.hasSection(section));
     } else {

@@ -88,7 +88,7 @@ TEST_CASE("choosing and restoring hands the short path to the editor and logs th
     const ShellCall& call = p.shell.calls[0];
     CHECK(call.verb == "open");
     CHECK(call.file == "regedit.exe");
-    CHECK(call.parameters == toShortPath(registryFolderPath() + "InitialAstState.reg"));
+    CHECK(call.parameters == "\"" + toShortPath(registryFolderPath() + "InitialAstState.reg") + "\"");
     CHECK(call.folder.empty());
     CHECK(call.show == ShowCommand::Default);
     const auto log = logTexts(f);

@@ -3,9 +3,13 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "app/identity.h"
 #include "lang/translation.h"
 #include "platform/files.h"
+#include "platform/text_codec.h"
+#include "services/list_file.h"
 #include "tests/support/program_fixture.h"
 
 using namespace qlmr;
@@ -19,7 +23,7 @@ struct HostileLanguage {
         writeProgramFile("Langz\\hostile.lng", bytes);
         f.state.OptLangComboBox.setText("hostile.lng");
     }
-    ~HostileLanguage() { DeleteFileA((programFolder() + "Langz\\hostile.lng").c_str()); }
+    ~HostileLanguage() { DeleteFileW(widePath(programFolder() + "Langz\\hostile.lng").c_str()); }
 };
 
 void applyWithMessage(ProgramFixture& p, const std::string& msg13) {
@@ -68,4 +72,84 @@ TEST_CASE("fault: a language file with a 100 000-character line and binary bytes
     p.form->ServiceNames->setItemIndex(11);
     p.form->ServiceNamesClick();
     CHECK(p.form->InfoName->text() == "Spooler");
+}
+
+// The cases below also run with LC_ALL=en_US.UTF-8 (code page 1252) and, under C.UTF-8, from a
+// program folder named with Cyrillic letters and a blank (tests/CMakeLists.txt).
+
+TEST_CASE("fault: the shipped Russian files read right on any code page") {
+    prepareStartedFolder();
+    writeProgramFile("main.ini", "[Program]\r\nVersionInfo=1.0\r\nShowLangForm=N\r\nLangName=rus.lng\r\nDefaultLang=-1\r\n");
+    removeProgramFolderTree("Baze\\Regz\\InitialAstState.reg");
+    ProgramFixture p;
+    p.dialogs.answers.push_back(tk::Answer::No);
+    p.create();
+    CHECK(p.dialogs.last("firstrun") ==
+          "Программа запущена впервые. Сохранить исходное состояние служб и создать резервную копию реестра?");
+    const std::string first = "Автоматическое обновление (Автоматически Updates)";
+    CHECK(p.form->ServiceNames->item(0) == first);
+    CHECK(p.form->state.ServiceNameCB.at(0) == first);
+    CHECK(p.form->ServiceNameCBUni->item(0) == first);
+    p.form->TweackedcfClick();
+    CHECK(p.form->DescriptionMemo->text().rfind("Самая урезанная конфигурация", 0) == 0);
+    p.form->OptLangComboBoxEnter();
+    const auto& files = p.form->state.OptLangComboBox.items();
+    const auto rus = std::find(files.begin(), files.end(), "rus.lng");
+    REQUIRE(rus != files.end());
+    CHECK(p.form->OpLangRNComboBox->item(int(rus - files.begin())) == "Русский");
+}
+
+TEST_CASE("fault: a translator's files in UTF-8, declared or marked, whatever the code page") {
+    prepareStartedFolder();
+    ProgramFixture p;
+    p.create();
+    const std::string names = "Служба один\r\nСлужба два\r\n";
+    // A mark speaks for its own file; a declaration also for the display-name file.
+    for (const std::string head : {"\xEF\xBB\xBF[About]\r\n", "[About]\r\nCodePage=65001\r\n"}) {
+        CAPTURE(head);
+        const std::string mark = head[0] == '[' ? "" : "\xEF\xBB\xBF";
+        writeProgramFile("Langz\\utf8.lng", head + "TranslateLangName=Мой язык\r\n[Msg]\r\nmsg5=Выберите службу\r\n" +
+                                                "[MainForm]\r\nServStart=Пуск\r\n");
+        writeProgramFile("ServicesRealNames-utf8.lng.dat", mark + names);
+        p.form->state.OptLangComboBox.setText("utf8.lng");
+        p.form->LoadDisplayNames("utf8.lng");
+        ApplyLanguageFile(programFolder() + "Langz\\utf8.lng", true);
+        CHECK(p.form->ServiceNames->item(1) == "Служба два");
+        CHECK(p.form->ServStart->text() == "Пуск");
+        p.form->state.serviceChosen = false;
+        tk::runHandler([&] { p.form->ServStartClick(); });
+        CHECK(p.dialogs.last("info") == "Выберите службу");
+    }
+    DeleteFileW(widePath(programFolder() + "Langz\\utf8.lng").c_str());
+    DeleteFileW(widePath(programFolder() + "ServicesRealNames-utf8.lng.dat").c_str());
+}
+
+TEST_CASE("fault: snapshots, a saved log and the template keep every letter, in any folder and code page") {
+    prepareStartedFolder();
+    ProgramFixture p;
+    p.create();
+    MainForm& f = *p.form;
+    CHECK(p.dialogs.count("error") == 0);
+    CHECK(f.ServiceNames->count() == 91);
+    f.state.ServiceNameCB.assign({"Служба \"Ё\""});   // a name ANSI 1252 lacks, in the comment line
+    f.state.ServiceSysName.assign({"Spooler"});
+    f.ReadDescriptionClick();
+    f.RegReadButtonClick();
+    tk::runHandler([&] { f.LogSaveClick(); });
+    CHECK(p.dialogs.count("error") == 0);
+    auto text = [](const std::string& relative) {
+        DecodedText d = decodeWithByteOrderMark(readProgramFile(relative));
+        return d.encoding == TextEncoding::Ansi ? ansiToUtf8(d.text) : d.text;
+    };
+    CHECK(text("Baze\\Regz\\CurrentAstState.reg").find(";0-Служба \"Ё\"\r\n") != std::string::npos);
+    CHECK(text("Baze\\Regz\\InitialDescription.reg").find(";0-Служба \"Ё\"\r\n") != std::string::npos);
+    const auto logs = listFiles(programFolder() + kLogsFolder, "Log of *.logz");
+    REQUIRE(logs.size() == 1);
+    const std::vector<std::string> lines = splitListLines(text("Baze\\Logz\\" + logs[0]));
+    const auto& logged = f.LogBox->lines();
+    CHECK(lines == std::vector<std::string>(logged.begin(), logged.end() - 1));
+    f.BackupSearchClick();
+    CHECK(f.BackupBox->count() >= 3);
+    f.BuildListOfCompsClick();
+    CHECK(text("ListOfComponents.ini").find("LogSave=Сохранить лог\r\n") != std::string::npos);
 }

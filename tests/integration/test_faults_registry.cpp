@@ -3,8 +3,11 @@
 
 #include <windows.h>
 
+#include "app/environment.h"
 #include "app/identity.h"
 #include "platform/files.h"
+#include "platform/text_codec.h"
+#include "registry/regedit.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/registry_fixture.h"
 
@@ -57,8 +60,8 @@ TEST_CASE("fault: a backup held open by another process during a wipe") {
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     std::string cmd = "cmd.exe /c type nul > nul & ping -n 30 127.0.0.1 > nul";
-    HANDLE held = CreateFileA((programFolder() + "Baze\\Regz\\Backup of held.reg").c_str(), GENERIC_READ,
-                              FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held = CreateFileW(widePath(programFolder() + "Baze\\Regz\\Backup of held.reg").c_str(),
+                              GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     REQUIRE(held != INVALID_HANDLE_VALUE);
     SetHandleInformation(held, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
     REQUIRE(CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi));
@@ -101,4 +104,22 @@ TEST_CASE("fault: a process whose file name is a command") {
         CHECK((web || (call.verb == "explore" && folderExists(call.file))));
         CHECK(call.file.find(' ') == std::string::npos);
     }
+}
+
+// A volume without 8.3 names gives no short form: the editor then gets the long path, blanks
+// and all, and must still import the one file it names.
+TEST_CASE("fault: an import from a folder with a blank and no short form") {
+    prepareStartedFolder();
+    ServiceKeyFixture key("QlmrNoShort");
+    key.dword("Start", 3);
+    const std::string folder = programFolder() + "Baze\\Regz\\no short form\\";
+    createFolders(folder);
+    writeFileAtomically(folder + "start.reg", "Windows Registry Editor Version 5.00\r\n\r\n"
+                                              "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\QlmrNoShort]\r\n"
+                                              "\"Start\"=dword:00000004\r\n");
+    env().shortPath = [](const std::string& path) { return path; };
+    importRegistryFile(nullptr, folder + "start.reg");
+    env().shortPath = &toShortPath;
+    CHECK(waitUntil([] { return serviceDword("QlmrNoShort", "Start") == 4ul; }));
+    CHECK(waitForRegistryEditors());
 }

@@ -3,8 +3,11 @@
 
 #include <windows.h>
 
+#include "app/environment.h"
 #include "app/identity.h"
 #include "platform/files.h"
+#include "platform/text_codec.h"
+#include "platform/service_manager.h"
 #include "services/service_state.h"
 #include "tests/support/program_fixture.h"
 
@@ -103,4 +106,71 @@ TEST_CASE("fault: a second click on start during the start's pauses") {
     f.ServiceNamesClick();
     tk::runHandler([&] { f.ServStopClick(); });
     for (int i = 0; i < 100 && GetServiceState("", "StiSvc") != 1; ++i) Sleep(20);
+}
+
+namespace {
+
+// The real manager, except that start and stop fail as a call that leaves no last error does.
+struct SilentlyFailingServices : ServiceManager {
+    ServiceManager& real = systemServiceManager();
+    unsigned long queryState(const std::string& m, const std::string& n) override { return real.queryState(m, n); }
+    void start(const std::string& n) override { controlService(n, failWithoutError); }
+    void stop(const std::string& n) override { controlService(n, failWithoutError); }
+    std::unique_ptr<Walk> beginWalk() override { return real.beginWalk(); }
+    static bool failWithoutError(void*) {
+        SetLastError(0);
+        return false;
+    }
+};
+
+}  // namespace
+
+TEST_CASE("fault: a start or stop that fails with last error 0") {
+    prepareStartedFolder();
+    ProgramFixture p;
+    p.create();
+    SilentlyFailingServices failing;
+    env().services = &failing;
+    p.form->ServiceNames->setItemIndex(49);   // stisvc
+    p.form->ServiceNamesClick();
+    tk::runHandler([&] { p.form->ServStartClick(); });
+    tk::runHandler([&] { p.form->ServStopClick(); });
+    env().services = &systemServiceManager();
+    CHECK(p.dialogs.count("error") == 2);
+    CHECK(p.dialogs.last("error") == "A call to an OS function failed.");
+    const std::string name = p.form->state.ServiceNameCB.at(49);
+    CHECK_FALSE(logContains(*p.form, "Служба " + name + " запущена"));
+    CHECK_FALSE(logContains(*p.form, "Служба " + name + " остановлена"));
+}
+
+TEST_CASE("fault: the details of a service that is not installed, after an installed one") {
+    prepareStartedFolder();
+    ProgramFixture p;
+    p.create();
+    p.form->ServiceNames->setItemIndex(11);   // Spooler
+    p.form->ServiceNamesClick();
+    REQUIRE(p.form->InfoAutostartText->text() != "N/A");
+    p.form->ServiceNames->setItemIndex(6);   // W3SVC, not installed
+    p.form->ServiceNamesClick();
+    CHECK(p.form->InfoStatus->text() == kStateNotInstalled);
+    CHECK(p.form->InfoAutostartText->text() == "N/A");
+}
+
+TEST_CASE("fault: show-all with a translator's language that has no display-name file") {
+    prepareStartedFolder();
+    writeProgramFile("Langz\\translator.lng", readProgramFile("Langz\\eng.lng"));
+    writeProgramFile("main.ini", "[Program]\r\nVersionInfo=1.0\r\nShowLangForm=N\r\nLangName=translator.lng\r\n"
+                                 "DefaultLang=-1\r\n");
+    ProgramFixture p;
+    p.create();
+    REQUIRE(p.form->state.OptLangComboBox.text() == "translator.lng");
+    const std::string first = p.form->ServiceNames->item(0);
+    tk::runHandler([&] { p.form->ServCheckStateClick(); });
+    tk::runHandler([&] { p.form->SortTwDClick(); });
+    DeleteFileW(widePath(programFolder() + "Langz\\translator.lng").c_str());
+    CHECK(p.dialogs.count("error") == 0);
+    CHECK(p.form->StatAllLabel->text() == "Всего: 91");
+    CHECK(p.form->ServiceNames->count() == 91);
+    CHECK(p.form->ServiceNames->item(0) == first);
+    CHECK(p.form->state.SortKind == "SortKind");
 }

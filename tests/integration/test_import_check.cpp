@@ -67,7 +67,7 @@ TEST_CASE("import check: an applied preset matches value for value, after the ha
     REQUIRE(tail.size() == 4);
     CHECK(tail[2] == "Был использован файл: tweaked.html.reg");
     const auto [matching, total] = counts(tail[3]);
-    CHECK(total > 20);
+    CHECK(total > 5);   // the preset's services that are installed: the copy the editor gets keeps no other
     CHECK(matching == total);
     CHECK(tail[3] == "Проверка импорта: " + std::to_string(total) + " из " + std::to_string(total) +
                          " значений совпадают с файлом tweaked.html.reg");

@@ -22,6 +22,10 @@ using namespace qlmr::test;
 
 namespace {
 
+std::string importedCopy(const std::string& name) {
+    return "\"" + toShortPath(programFolder() + kImportFolder + name) + "\"";
+}
+
 std::vector<std::string> catalogueNames() {
     ProgramFixture p;
     return p.form->state.ServiceSysName.items();
@@ -174,7 +178,7 @@ TEST_CASE("first run answered Yes, a preset applied and undone: the first-run st
     f.ConfigApplyvClick();
     CHECK(p.dialogs.last("question") == testMessage("msg13", "tweaked.html.reg"));
     CHECK(f.ConfigApplyUndo->enabled());
-    CHECK(p.shell.calls.back().parameters == toShortPath(programFolder() + "Configz\\tweaked.html.reg"));
+    CHECK(p.shell.calls.back().parameters == importedCopy("tweaked.html.reg"));
     REQUIRE(waitUntil([] { return serviceDword("wuauserv", "Start") == 2ul; }));
     REQUIRE(waitForRegistryEditors());
     CHECK(serviceDword("lanmanserver", "Start") == 4ul);
@@ -263,14 +267,42 @@ TEST_CASE("first run answered No leaves nothing and asks again at the next start
     }
 }
 
-TEST_CASE("descriptions swapped in and back are the original ones") {
+namespace {
+
+using StoredTexts = std::pair<std::optional<std::string>, std::optional<std::string>>;
+
+std::map<std::string, StoredTexts> storedTexts(const std::vector<std::string>& names) {
+    std::map<std::string, StoredTexts> out;
+    for (const std::string& n : names)
+        if (serviceKeyExists(n)) out[n] = {serviceText(n, "Description"), serviceText(n, "DisplayName")};
+    return out;
+}
+
+std::vector<std::string> servicesBranchKeys() {
+    std::vector<std::string> keys;
+    HKEY branch;
+    REQUIRE(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Services", 0, KEY_READ, &branch) == 0);
+    char name[256];
+    for (DWORD i = 0, size = sizeof name; RegEnumKeyExA(branch, i, name, &size, nullptr, nullptr, nullptr, nullptr) == 0;
+         ++i, size = sizeof name)
+        keys.push_back(name);
+    RegCloseKey(branch);
+    return keys;
+}
+
+}  // namespace
+
+// Twice in, or in and then a preset: back brings the texts from before the first swap-in, a
+// description that was missing is missing again, and no key of a missing service is made.
+TEST_CASE("fault: descriptions swapped in twice, or before a preset, come back as they were") {
     const std::vector<std::string> names = catalogueNames();
     ServiceKeysGuard guard(names);
     prepareConfigFolder(true);
-    std::map<std::string, std::pair<std::string, std::string>> before;   // described keys only
-    for (const std::string& n : names)
-        if (auto d = serviceAnsiString(n, "Description")) before[n] = {*d, serviceAnsiString(n, "DisplayName").value_or("")};
-    REQUIRE(before.count("Spooler") == 1);
+    setServiceString("Alerter", "DisplayName", "Оповещатель без описания");   // the guard removes it
+    const auto keysBefore = servicesBranchKeys();
+    const auto before = storedTexts(names);
+    REQUIRE(before.at("Spooler").first);
+    REQUIRE_FALSE(before.at("Alerter").first);
 
     ProgramFixture p(true);
     useTestLanguage(*p.form);
@@ -279,23 +311,36 @@ TEST_CASE("descriptions swapped in and back are the original ones") {
     f.ChangeDescriptionButtonClick();
     const std::string shipped = programFolder() + "Configz\\RusDescription.reg";
     CHECK(p.dialogs.last("info") == testMessage("msg2", shipped));
+    CHECK(p.shell.calls.back().parameters == importedCopy("RusDescription.reg"));
+    CHECK(logTexts(f).back() == "Был использован файл: " + shipped);
     CHECK(f.ChangeDescriptionBackButton->enabled());
-    CHECK(fileExists(registryFolderPath() + "InitialDescription.reg"));
-    REQUIRE(waitUntil(
-        [] { return serviceAnsiString("Spooler", "DisplayName") == utf8ToAnsi("Диспетчер очереди печати"); }));
-    CHECK(serviceAnsiString("Spooler", "Description") == utf8ToAnsi("Загружает в память файлы для последующей печати."));
+    REQUIRE(waitUntil([] { return serviceText("Spooler", "DisplayName") == "Диспетчер очереди печати"; }));
+    CHECK(serviceText("Spooler", "Description") == "Загружает в память файлы для последующей печати.");
     REQUIRE(waitForRegistryEditors());
+    CHECK(serviceText("Alerter", "Description"));
 
-    f.ChangeDescriptionBackButtonClick();
-    CHECK(waitUntil([&] { return serviceAnsiString("Spooler", "DisplayName") == before["Spooler"].second; }));
-    REQUIRE(waitForRegistryEditors());
-    for (const auto& [name, texts] : before) {
-        CAPTURE(name);
-        CHECK(serviceAnsiString(name, "Description") == texts.first);
-        CHECK(serviceAnsiString(name, "DisplayName") == texts.second);
+    SUBCASE("swapped in again") {
+        f.ChangeDescriptionButtonClick();
+        REQUIRE(waitForRegistryEditors());
     }
+    SUBCASE("a preset applied") {
+        f.TweackedcfClick();
+        f.ConfigApplyvClick();
+        CHECK(p.shell.calls.back().parameters == importedCopy("tweaked.html.reg"));
+        CHECK(logTexts(f).back() == "Был использован файл: tweaked.html.reg");
+        REQUIRE(waitUntil([] { return serviceDword("wuauserv", "Start") == 2ul; }));
+        REQUIRE(waitForRegistryEditors());
+        CHECK(servicesBranchKeys() == keysBefore);
+    }
+    f.ChangeDescriptionBackButtonClick();
+    CHECK(p.shell.calls.back().parameters == importedCopy("InitialDescription.reg"));
+    CHECK(waitUntil([&] { return serviceText("Spooler", "DisplayName") == before.at("Spooler").second; }));
+    REQUIRE(waitForRegistryEditors());
+    CHECK(storedTexts(names) == before);
+    CHECK(servicesBranchKeys() == keysBefore);
     CHECK(f.ChangeDescriptionBackButton->enabled());
     const auto log = logTexts(f);
     CHECK(log[log.size() - 2] == "Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
                                  "\"Сменить описание сервисов\"");
+    CHECK(log.back() == "Был использован файл: " + registryFolderPath() + "InitialDescription.reg");
 }

@@ -47,7 +47,7 @@ void useSnapshotCatalogue(MainForm& f) {
 
 std::string regFile(const std::string& name) { return readFileBytes(registryFolderPath() + name); }
 
-void removeFile(const std::string& path) { DeleteFileA(utf8ToAnsi(path).c_str()); }
+void removeFile(const std::string& path) { DeleteFileW(widePath(path).c_str()); }
 
 }  // namespace
 
@@ -101,6 +101,8 @@ TEST_CASE("the description snapshot escapes quotes and backslashes and reads exp
                              "\"Description\"=\"Без типа запуска\"\r\n\"DisplayName\"=\"Без Start\"\r\n"
                              ";3-Служба А (дубль)\r\n" + kKey + "QlmrSnapA]\r\n" +
                              "\"Description\"=\"Описание А\"\r\n\"DisplayName\"=\"Имя А\"\r\n"
+                             ";4-Только имя\r\n" + kKey + "QlmrSnapNoDesc]\r\n" +
+                             "\"Description\"=-\r\n\"DisplayName\"=\"Только имя\"\r\n"
                              ";5-\r\n" + kKey + "QlmrSnapQuotes]\r\n" +
                              "\"Description\"=\"Путь \\\"C:\\\\Program Files\\\\Тест\\\" и %SystemRoot%\\\\\"\r\n"
                              "\"DisplayName\"=\"\\\\\\\\сервер\\\\\\\"общая\\\"\"\r\n");
@@ -108,7 +110,7 @@ TEST_CASE("the description snapshot escapes quotes and backslashes and reads exp
     CHECK(logTexts(*p.form).front() == "Произведена запись текущего состояния описания сервисов ");
 }
 
-TEST_CASE("a key without DisplayName gets an empty one; an empty catalogue gives the header alone") {
+TEST_CASE("a key without DisplayName records it as removed; an empty catalogue gives the header alone") {
     prepareConfigFolder(true);
     ServiceKeyFixture bare("QlmrSnapBare");
     bare.text("Description", "Только описание");
@@ -118,7 +120,7 @@ TEST_CASE("a key without DisplayName gets an empty one; an empty catalogue gives
     p.form->ReadDescriptionClick();
     CHECK(regFile("InitialDescription.reg") ==
           kHeader + utf8ToAnsi(";0-\r\n" + kKey + "QlmrSnapBare]\r\n\"Description\"=\"Только описание\"\r\n" +
-                               "\"DisplayName\"=\"\"\r\n"));
+                               "\"DisplayName\"=-\r\n"));
     p.form->state.ServiceSysName.assign({});
     p.form->RegReadButtonInitialClick();
     CHECK(regFile("InitialAstState.reg") == kHeader);
@@ -166,12 +168,13 @@ TEST_CASE("round trip through the registry editor: what the snapshots read is wh
         setServiceString("QlmrTrip", "Description", "changed");
         setServiceString("QlmrTrip", "DisplayName", "changed");
         p.form->ChangeDescriptionBackButtonClick();
-        REQUIRE(waitUntil([] { return serviceAnsiString("QlmrTrip", "DisplayName") != std::string("changed"); }));
-        CHECK(waitUntil([&] { return serviceAnsiString("QlmrTrip", "Description") == utf8ToAnsi(description); }));
-        CHECK(serviceAnsiString("QlmrTrip", "DisplayName") == utf8ToAnsi(displayName));
+        REQUIRE(waitUntil([] { return serviceText("QlmrTrip", "DisplayName") != std::string("changed"); }));
+        CHECK(waitUntil([&] { return serviceText("QlmrTrip", "Description") == description; }));
+        CHECK(serviceText("QlmrTrip", "DisplayName") == displayName);
         const std::string path = registryFolderPath() + "InitialDescription.reg";
         CHECK(p.dialogs.last("info") == testMessage("msg2", path));
-        CHECK(p.shell.calls.back().parameters == toShortPath(path));
+        CHECK(p.shell.calls.back().parameters ==
+              "\"" + toShortPath(programFolder() + kImportFolder + "InitialDescription.reg") + "\"");
         CHECK(logTexts(*p.form).back() == "Был использован файл: " + path);
     }
     SUBCASE("start types, by the undo of a preset") {

@@ -98,6 +98,8 @@ TEST_CASE("preview of a preset: exactly the services whose Start differs, runnin
 
     f.state.OptLangComboBox.setText("rus.lng");
     f.TweackedcfClick();
+    // The preset's services this prefix lacks are counted apart (the apply made no key for them).
+    auto startsWith = [](const std::string& text, const std::string& head) { return text.rfind(head, 0) == 0; };
     const std::vector<tk::ReportList::Row>& rows = f.PreviewList->rows();
     REQUIRE(rows.size() == 3);
     CHECK(rows[0].cells == std::vector<std::string>{displayName(f, "StiSvc"), "Вручную", "Отключена",
@@ -106,8 +108,9 @@ TEST_CASE("preview of a preset: exactly the services whose Start differs, runnin
     CHECK(row(f, "wuauserv") == std::vector<std::string>{displayName(f, "wuauserv"), "Вручную", "Авто", ""});
     CHECK(row(f, "Schedule") == std::vector<std::string>{displayName(f, "Schedule"), "Авто", "Вручную", ""});
     CHECK_FALSE(rows[1].marked);
-    CHECK(f.PreviewSummaryLabel->text() ==
-          "Изменится 3 службы: 1 будет отключена, 1 переведена в ручной режим, 1 переведена в автоматический режим");
+    CHECK(startsWith(f.PreviewSummaryLabel->text(), "Изменится 3 службы: 1 будет отключена, 1 переведена в ручной "
+                                                    "режим, 1 переведена в автоматический режим; "));
+    CHECK(f.PreviewSummaryLabel->text().find(" из файла не установлен") != std::string::npos);
     CHECK(f.PreviewList->columns()[3].caption == "Примечание");
 
     f.state.OptLangComboBox.setText("eng.lng");
@@ -115,7 +118,8 @@ TEST_CASE("preview of a preset: exactly the services whose Start differs, runnin
     env().services->stop("StiSvc");
     CHECK(f.PreviewList->rows()[0].cells[3] == "running now; depended on by: " + displayName(f, "Schedule"));
     CHECK(row(f, "wuauserv")[2] == "Automatic");
-    CHECK(f.PreviewSummaryLabel->text() == "3 services will change: 1 will be disabled, 1 set to manual, 1 set to automatic");
+    CHECK(startsWith(f.PreviewSummaryLabel->text(),
+                     "3 services will change: 1 will be disabled, 1 set to manual, 1 set to automatic; "));
     CHECK(f.PreviewList->columns()[3].caption == "Note");
 }
 

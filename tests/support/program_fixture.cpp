@@ -3,19 +3,20 @@
 #include <windows.h>
 
 #include "platform/files.h"
+#include "platform/text_codec.h"
 #include "toolkit/toolkit_init.h"
 
 namespace qlmr::test {
 namespace {
 
 void removeTree(const std::string& path) {
-    std::string from = path;
-    from.push_back('\0');
-    SHFILEOPSTRUCTA op{};
+    std::wstring from = widePath(path);   // the program folder may be named outside the code page
+    from.push_back(L'\0');
+    SHFILEOPSTRUCTW op{};
     op.wFunc = FO_DELETE;
     op.pFrom = from.c_str();
     op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-    SHFileOperationA(&op);
+    SHFileOperationW(&op);
 }
 
 }  // namespace
@@ -31,14 +32,14 @@ void prepareStartedFolder() {
 }
 
 FileAway::FileAway(std::string relative) : name(std::move(relative)), bytes(readProgramFile(name)) {
-    DeleteFileA((programFolder() + name).c_str());
+    DeleteFileW(widePath(programFolder() + name).c_str());
 }
 
 FileAway::~FileAway() { writeProgramFile(name, bytes); }
 
 void resetProgramFolder() {
     removeTree(programFolder() + "Baze");
-    DeleteFileA((programFolder() + "ListOfComponents.ini").c_str());
+    DeleteFileW(widePath(programFolder() + "ListOfComponents.ini").c_str());
 }
 
 void writeProgramFile(const std::string& relative, const std::string& bytes) {

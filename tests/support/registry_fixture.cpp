@@ -28,16 +28,18 @@ HKEY createKey(const std::string& service) {
     return key;
 }
 
+// Values go in and out in UTF-16, so no code page stands between a test and the registry.
 void setRaw(const std::string& service, const std::string& value, DWORD type, const std::string& bytes) {
     HKEY key = createKey(service);
-    RegSetValueExA(key, value.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()), DWORD(bytes.size()));
+    RegSetValueExW(key, widePath(value).c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                   DWORD(bytes.size()));
     RegCloseKey(key);
 }
 
 void setText(const std::string& service, const std::string& value, DWORD type, const std::string& utf8) {
-    std::string ansi = utf8ToAnsi(utf8);
-    ansi.push_back('\0');
-    setRaw(service, value, type, ansi);
+    std::wstring wide = widePath(utf8);
+    wide.push_back(L'\0');
+    setRaw(service, value, type, std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * 2));
 }
 
 // The value's type and bytes; nothing when the key or value is missing.
@@ -46,9 +48,10 @@ std::optional<std::pair<DWORD, std::string>> readRaw(const std::string& service,
     if (!key) return std::nullopt;
     DWORD type = 0, size = 0;
     std::optional<std::pair<DWORD, std::string>> out;
-    if (RegQueryValueExA(key, value.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+    const std::wstring name = widePath(value);
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
         std::string bytes(size, '\0');
-        if (RegQueryValueExA(key, value.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &size) ==
+        if (RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &size) ==
             ERROR_SUCCESS) {
             bytes.resize(size);
             out = std::make_pair(type, bytes);
@@ -103,11 +106,17 @@ std::optional<unsigned long> serviceDword(const std::string& service, const std:
     return v;
 }
 
-std::optional<std::string> serviceAnsiString(const std::string& service, const std::string& value) {
+std::optional<std::string> serviceText(const std::string& service, const std::string& value) {
     auto raw = readRaw(service, value);
     if (!raw || (raw->first != REG_SZ && raw->first != REG_EXPAND_SZ)) return std::nullopt;
-    std::string text = raw->second;
-    while (!text.empty() && text.back() == '\0') text.pop_back();
+    std::wstring text(reinterpret_cast<const wchar_t*>(raw->second.data()), raw->second.size() / 2);
+    while (!text.empty() && text.back() == L'\0') text.pop_back();
+    return fromWide(text);
+}
+
+std::optional<std::string> serviceAnsiString(const std::string& service, const std::string& value) {
+    auto text = serviceText(service, value);
+    if (text) return utf8ToAnsi(*text);
     return text;
 }
 

@@ -8,7 +8,7 @@
 
 namespace qlmr::test {
 
-// Creates the key; removes it with its values at the end. Texts are UTF-8, stored in ANSI.
+// Creates the key; removes it with its values at the end. Texts are UTF-8, stored in UTF-16.
 class ServiceKeyFixture {
 public:
     explicit ServiceKeyFixture(std::string name);
@@ -28,7 +28,8 @@ private:
 bool serviceKeyExists(const std::string& service);
 void deleteServiceKey(const std::string& service);   // a key without subkeys
 std::optional<unsigned long> serviceDword(const std::string& service, const std::string& value);
-// REG_SZ or REG_EXPAND_SZ as stored, in the ANSI code page (no conversion).
+// REG_SZ or REG_EXPAND_SZ as stored, in UTF-8, and in the ANSI code page.
+std::optional<std::string> serviceText(const std::string& service, const std::string& value);
 std::optional<std::string> serviceAnsiString(const std::string& service, const std::string& value);
 void setServiceDword(const std::string& service, const std::string& value, unsigned long data);
 void setServiceString(const std::string& service, const std::string& value, const std::string& utf8);

@@ -1,0 +1,141 @@
+#include "config/reg_sections.h"
+
+#include <vector>
+
+#include "config/reg_file.h"
+#include "services/list_file.h"
+
+namespace qlmr {
+namespace {
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+        char a = text[i], b = prefix[i];
+        if (a >= 'a' && a <= 'z') a = char(a - 'a' + 'A');
+        if (b >= 'a' && b <= 'z') b = char(b - 'a' + 'A');
+        if (a != b) return false;
+    }
+    return true;
+}
+
+// Lines with their own line ends (CR LF, LF or CR), so a copy keeps the bytes it keeps.
+std::vector<std::string_view> linesWithEnds(std::string_view text) {
+    std::vector<std::string_view> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        else if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') end += 2;
+        else end += 1;
+        lines.push_back(text.substr(start, end - start));
+        start = end;
+    }
+    return lines;
+}
+
+std::string_view withoutEnd(std::string_view line) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
+    return line;
+}
+
+std::string keepSections(std::string_view text, const std::function<bool(const std::string&)>& keep) {
+    std::string out, pendingComment;
+    bool keeping = true;
+    for (std::string_view line : linesWithEnds(text)) {
+        const std::string_view content = withoutEnd(line);
+        if (!content.empty() && content[0] == '[') {
+            const std::string service = serviceOfKeyLine(content);
+            keeping = service.empty() || keep(service);
+            if (keeping) out.append(pendingComment).append(line);
+            pendingComment.clear();
+            continue;
+        }
+        if (keeping) out += pendingComment;
+        pendingComment.clear();
+        if (!content.empty() && content[0] == ';')
+            pendingComment = std::string(line);   // goes with the section below it
+        else if (keeping)
+            out.append(line);
+    }
+    if (keeping) out += pendingComment;
+    return out;
+}
+
+// A quoted string from position i (at the opening quote); i ends past the closing quote.
+std::optional<std::string> quotedText(std::string_view line, size_t& i) {
+    if (i >= line.size() || line[i] != '"') return std::nullopt;
+    std::string text;
+    for (++i; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"') {
+            ++i;
+            return text;
+        }
+        if (c == '\\' && i + 1 < line.size()) {
+            const char n = line[++i];
+            if (n == 'r') text += '\r';
+            else if (n == 'n') text += '\n';
+            else if (n == '\\' || n == '"') text += n;
+            else text.append({'\\', n});
+            continue;
+        }
+        text += c;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string serviceOfKeyLine(std::string_view line) {
+    static const std::string branch = std::string("HKEY_LOCAL_MACHINE") + kServicesKeyPath;
+    if (line.empty() || line[0] != '[') return {};
+    line.remove_prefix(1);
+    if (!line.empty() && line[0] == '-') line.remove_prefix(1);
+    if (!startsWithNoCase(line, branch)) return {};
+    line.remove_prefix(branch.size());
+    const size_t end = line.find_first_of("\\]");
+    if (end == std::string_view::npos || end == 0) return {};
+    return std::string(line.substr(0, end));
+}
+
+std::string keepServiceSections(std::string_view fileBytes, const std::function<bool(const std::string&)>& keep) {
+    if (fileBytes.size() < 2 || fileBytes.substr(0, 2) != "\xFF\xFE") return keepSections(fileBytes, keep);
+    const DecodedText decoded = decodeWithByteOrderMark(fileBytes);
+    const std::u16string units = utf8ToUtf16(keepSections(decoded.text, keep));
+    std::string out = "\xFF\xFE";
+    for (char16_t u : units) out.append({char(u & 0xFF), char(u >> 8)});
+    return out;
+}
+
+std::map<std::string, ServiceTexts, NoCaseLess> readServiceTexts(std::string_view text) {
+    std::map<std::string, ServiceTexts, NoCaseLess> texts;
+    ServiceTexts* current = nullptr;
+    for (std::string_view line : linesWithEnds(text)) {
+        line = withoutEnd(line);
+        if (!line.empty() && line[0] == '[') {
+            const std::string service = serviceOfKeyLine(line);
+            const bool removal = line.size() > 1 && line[1] == '-';
+            current = service.empty() || removal ? nullptr : &texts[service];
+            if (current) *current = ServiceTexts{};
+            continue;
+        }
+        size_t i = 0;
+        const auto name = quotedText(line, i);
+        if (!current || !name || i >= line.size() || line[i] != '=') continue;
+        ++i;
+        RegText value;
+        if (line.substr(i) == "-") {
+            value.removed = true;
+        } else if (auto t = quotedText(line, i)) {
+            value.text = *t;
+        } else {
+            continue;   // another type: not a text this program compares
+        }
+        if (startsWithNoCase(*name, "Description") && name->size() == 11) current->description = value;
+        if (startsWithNoCase(*name, "DisplayName") && name->size() == 11) current->displayName = value;
+    }
+    return texts;
+}
+
+}  // namespace qlmr
