@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "app/identity.h"
+#include "registry/import_watch.h"
 
 namespace qlmr {
 
@@ -33,6 +34,7 @@ MainForm::MainForm() : tk::Form("TMainForm", "MainForm", {0, 0, 1000, 700}, 0x00
     buildServicePage();
     buildTweackPanel();
     buildConfigPage();
+    buildPreviewControls();
     buildBackupPage();
     buildLogPage();
     buildHiddenPage();
@@ -47,6 +49,7 @@ MainForm::MainForm() : tk::Form("TMainForm", "MainForm", {0, 0, 1000, 700}, 0x00
     wireTrayEvents();
     loadBuiltinCatalogue(state);
     setMinimumClientSize({780, 572});
+    importWatch = std::make_unique<ImportWatch>([this](const std::vector<std::string>& lines) { reportImportCheck(lines); });
     onKeyDown = [this](int key) { FormKeyDown(key); };
     onShow = [this] { FormShow(); };
     setCaption(kWindowTitle);
@@ -155,6 +158,22 @@ void MainForm::buildConfigPage() {
     ChangeDescriptionBackButton =
         make<tk::Button>("ChangeDescriptionBackButton", p, "Вернуть описание сервисов", Rect{20, 310, 270, 28});
     ChangeDescriptionBackButton->setEnabled(false);
+}
+
+// Below the description of the configurations; the list stretches with the page.
+void MainForm::buildPreviewControls() {
+    tk::TabSheet* p = SheetConfig;
+    ConfigUndoPreview = make<tk::Button>("ConfigUndoPreview", p, "Что вернёт отмена", Rect{8, 360, 300, 28});
+    ConfigUndoPreview->setHint("Показать, что вернёт отмена: первоначальное состояние служб против нынешнего");
+    PreviewSummaryLabel = anchor(make<tk::Label>("PreviewSummaryLabel", p,
+                                                 "Выберите конфигурацию, чтобы увидеть, что она изменит",
+                                                 Rect{316, 254, kSheetWidth - 324, 18}),
+                                 tk::kAnchorTopWide);
+    PreviewList = anchor(make<tk::ReportList>("PreviewList", p, Rect{316, 276, kSheetWidth - 324, kSheetHeight - 284},
+                                              std::vector<tk::ReportList::Column>{
+                                                  {"Служба", 250}, {"Сейчас", 80}, {"После", 80}, {"Примечание", 262}}),
+                         tk::kAnchorAll);
+    PreviewList->setHint("Службы, у которых изменится тип запуска");
 }
 
 void MainForm::buildBackupPage() {

@@ -8,6 +8,7 @@
 #include "app/hidden_state.h"
 #include "toolkit/form.h"
 #include "toolkit/menu.h"
+#include "toolkit/report_list.h"
 #include "toolkit/tray.h"
 #include "toolkit/widgets.h"
 
@@ -15,6 +16,7 @@ namespace qlmr {
 
 class LangForm;
 class AboutForm;
+class ImportWatch;
 
 class MainForm : public tk::Form {
 public:
@@ -53,6 +55,10 @@ public:
     tk::Memo* DescriptionMemo;
     tk::Label* DescrFullLabel;
     tk::Button *ConfigApplyv, *ConfigApplyUndo, *ChangeDescriptionButton, *ChangeDescriptionBackButton;
+    // What the chosen preset, or the undo, would change
+    tk::Label* PreviewSummaryLabel;
+    tk::ReportList* PreviewList;
+    tk::Button* ConfigUndoPreview;
 
     // Backups page
     tk::ListBox* BackupBox;
@@ -88,6 +94,7 @@ public:
 
     LangForm* langForm = nullptr;
     AboutForm* aboutForm = nullptr;
+    std::unique_ptr<ImportWatch> importWatch;   // the check after the latest import
 
     // ---- start-up and shell
     void FormCreate();
@@ -136,6 +143,10 @@ public:
     void ConfigApplyUndoClick();
     void ChangeDescriptionButtonClick();
     void ChangeDescriptionBackButtonClick();
+    void ConfigUndoPreviewClick();
+    // Fills the preview list and its summary from a start-type file against the registry now.
+    void showStartPreview(const std::string& path, bool undo);
+    void refreshStartPreview();   // the shown preview again, in the current language
 
     // ---- backups and the registry editor
     void BackupSearchClick();
@@ -144,6 +155,9 @@ public:
     void BackupAddNewClick();
     void BackupDeleteClick();
     void RegistryJumpButtonClick();
+    // Imports through the registry editor and checks the registry once the editor has ended.
+    void importVerified(const std::string& path, const std::string& shownName);
+    void reportImportCheck(const std::vector<std::string>& lines);
 
     // ---- languages
     void OptLangComboBoxEnter();
@@ -184,9 +198,12 @@ public:
 private:
     friend class StateWalkScope;
     class StateWalk* stateWalk_ = nullptr;   // one manager handle while the state check walks
+    std::string previewPath_;                 // the file the preview shows; empty before the first
+    bool previewOfUndo_ = false;
     void buildServicePage();
     void buildTweackPanel();
     void buildConfigPage();
+    void buildPreviewControls();
     void buildBackupPage();
     void buildLogPage();
     void buildHiddenPage();

@@ -15,6 +15,7 @@ void MainForm::wireConfigEvents() {
     RegReadButton->onClick = [this] { RegReadButtonClick(); };
     RegReadButtonInitial->onClick = [this] { RegReadButtonInitialClick(); };
     ReadDescription->onClick = [this] { ReadDescriptionClick(); };
+    ConfigUndoPreview->onClick = [this] { ConfigUndoPreviewClick(); };
 }
 
 }  // namespace qlmr

@@ -12,7 +12,7 @@ void MainForm::ChangeDescriptionButtonClick() {
     const std::string path = programFolder() + kConfigFolder + kReplacementDescriptions;
     ReadDescriptionClick();
     showInfo(formatMessage(message("msg2"), path));
-    importInstalledServiceKeys(handle(), path);
+    importVerified(installedServiceKeysCopy(path), kReplacementDescriptions);
     logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Вернуть описание сервисов\"");
     logLine("Был использован файл: " + path);
@@ -22,7 +22,7 @@ void MainForm::ChangeDescriptionButtonClick() {
 void MainForm::ChangeDescriptionBackButtonClick() {
     const std::string path = programFolder() + kRegistryFolder + "InitialDescription.reg";
     showInfo(formatMessage(message("msg2"), path));
-    importInstalledServiceKeys(handle(), path);
+    importVerified(installedServiceKeysCopy(path), "InitialDescription.reg");
     logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Сменить описание сервисов\"");
     logLine("Был использован файл: " + path);

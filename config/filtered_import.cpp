@@ -10,17 +10,18 @@
 namespace qlmr {
 
 void importInstalledServiceKeys(void* owner, const std::string& path) {
-    if (!fileExists(path)) {
-        importRegistryFile(owner, path);
-        return;
-    }
+    importRegistryFile(owner, installedServiceKeysCopy(path));
+}
+
+std::string installedServiceKeysCopy(const std::string& path) {
+    if (!fileExists(path)) return path;
     const std::string copy = programFolder() + kImportFolder + path.substr(path.find_last_of('\\') + 1);
     const auto installed = [](const std::string& service) {
         return env().registry->openLocalMachine(kServicesKeyPath + service) != nullptr;
     };
     createFolders(programFolder() + kImportFolder);
     writeFileAtomically(copy, keepServiceSections(readFileBytes(path), installed));
-    importRegistryFile(owner, copy);
+    return copy;
 }
 
 }  // namespace qlmr

@@ -10,4 +10,8 @@ namespace qlmr {
 // is, which reports it. Raises as importRegistryFile does, or when the copy cannot be written.
 void importInstalledServiceKeys(void* owner, const std::string& path);
 
+// The file importInstalledServiceKeys hands the editor: the copy, written now, or the path itself
+// when it does not exist. Raises when the copy cannot be written.
+std::string installedServiceKeysCopy(const std::string& path);
+
 }  // namespace qlmr

@@ -39,6 +39,7 @@ void MainForm::choosePreset(const std::string& kind) {
         ConfigKindChange();
     }
     DescriptionMemo->setText(descriptions.read(kind, "Info", "No Data"));
+    showStartPreview(programFolder() + kConfigFolder + state.ConfigRegFileName, false);
 }
 
 void MainForm::TweackedcfClick() { choosePreset("tweaked.html"); }
@@ -67,7 +68,7 @@ void MainForm::ConfigApplyvClick() {
     RegReadButtonClick();
     ReadDescriptionClick();
     showInfo(formatMessage(message("msg9"), fileName));
-    importInstalledServiceKeys(handle(), programFolder() + kConfigFolder + fileName);
+    importVerified(installedServiceKeysCopy(programFolder() + kConfigFolder + fileName), fileName);
     logImport(*this, "Конфигурация скопирована в реестр", fileName);
     showInfo(message("msg10"));
 }
@@ -76,7 +77,7 @@ void MainForm::ConfigApplyUndoClick() {
     const std::string path = env().shortPath(programFolder() + kRegistryFolder + "InitialAstState.reg");
     if (!askQuestion(formatMessage(message("msg15"), state.ConfigRegFileName))) return;
     showInfo(formatMessage(message("msg9"), path));
-    importInstalledServiceKeys(handle(), path);
+    importVerified(installedServiceKeysCopy(path), "InitialAstState.reg");
     logImport(*this, "Восстановлено первоначальное состояние сервисов", path);
     showInfo(message("msg10"));
     ConfigApplyUndo->setEnabled(false);

@@ -77,6 +77,7 @@ void MainForm::OpLangRNComboBoxChange() {
 void MainForm::OptLangComboBoxChange() {
     ApplyLanguageFile(currentLanguageFile(), true);
     LoadDisplayNames(state.OptLangComboBox.text());
+    refreshStartPreview();
 }
 
 void MainForm::ShowLangfClick() {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "platform/text_codec.h"
+#include "toolkit/text.h"
 
 namespace qlmr {
 namespace {
@@ -49,6 +50,25 @@ public:
         buf.resize(got / sizeof(wchar_t));
         while (!buf.empty() && buf.back() == L'\0') buf.pop_back();
         return fromWide(buf);
+    }
+
+    std::optional<RawRegValue> readRaw(const std::string& name) override {
+        const std::wstring wideName = tk::widen(name);
+        RawRegValue value;
+        value.bytes.resize(256);
+        for (;;) {
+            DWORD type = 0, size = DWORD(value.bytes.size());
+            const LONG r = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type,
+                                            reinterpret_cast<BYTE*>(value.bytes.data()), &size);
+            if (r == ERROR_MORE_DATA) {
+                value.bytes.resize(size);
+                continue;
+            }
+            if (r != ERROR_SUCCESS) return std::nullopt;
+            value.type = type;
+            value.bytes.resize(size);
+            return value;
+        }
     }
 
 private:

@@ -6,6 +6,12 @@
 
 namespace qlmr {
 
+// A value as stored: its type and bytes, texts in UTF-16LE.
+struct RawRegValue {
+    unsigned long type = 0;
+    std::string bytes;
+};
+
 class RegistryKey {
 public:
     virtual ~RegistryKey() = default;
@@ -14,6 +20,8 @@ public:
     // "Failed to get data for '<name>'" when it cannot be read.
     virtual unsigned long readInteger(const std::string& name) = 0;
     virtual std::string readString(const std::string& name) = 0;   // plain or expandable, as stored
+    // Any value with its type; nothing when it is missing or cannot be read.
+    virtual std::optional<RawRegValue> readRaw(const std::string& name) = 0;
 };
 
 class Registry {

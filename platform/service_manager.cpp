@@ -73,6 +73,25 @@ public:
         CloseServiceHandle(manager);
         return state;
     }
+    std::set<std::string> runningServices() override {
+        static SC_HANDLE kept = nullptr;
+        if (!kept) kept = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT | SC_MANAGER_ENUMERATE_SERVICE);
+        std::set<std::string> names;
+        if (!kept) return names;
+        std::vector<BYTE> buf(16 * 1024);
+        DWORD needed = 0, count = 0, resume = 0;
+        for (;;) {
+            const BOOL ok = EnumServicesStatusA(kept, SERVICE_WIN32, SERVICE_ACTIVE,
+                                                reinterpret_cast<ENUM_SERVICE_STATUSA*>(buf.data()), DWORD(buf.size()),
+                                                &needed, &count, &resume);
+            const auto* entries = reinterpret_cast<ENUM_SERVICE_STATUSA*>(buf.data());
+            for (DWORD i = 0; i < count; ++i)
+                if (entries[i].ServiceStatus.dwCurrentState == SERVICE_RUNNING) names.insert(upper(entries[i].lpServiceName));
+            if (ok || GetLastError() != ERROR_MORE_DATA) break;
+            if (needed > buf.size()) buf.resize(needed);
+        }
+        return names;
+    }
     void start(const std::string& systemName) override {
         controlService(systemName, [](void* s) { return StartServiceA(SC_HANDLE(s), 0, nullptr) != 0; });
     }

@@ -2,6 +2,7 @@
 // The Service Control Manager.
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace qlmr {
@@ -11,6 +12,11 @@ public:
     virtual ~ServiceManager() = default;
     // dwCurrentState, or 0 when the manager, the service or its status cannot be reached.
     virtual unsigned long queryState(const std::string& machine, const std::string& systemName) = 0;
+    // The names of this machine's running services (upper case, ANSI), in one enumeration through
+    // a manager connection kept for the program's life: connecting costs several times what the
+    // enumeration does. Empty when the manager cannot be reached, as for a manager that cannot
+    // enumerate at all.
+    virtual std::set<std::string> runningServices() { return {}; }
     // Both raise OsError with the failing call's code.
     virtual void start(const std::string& systemName) = 0;
     virtual void stop(const std::string& systemName) = 0;

@@ -9,6 +9,16 @@
 namespace qlmr {
 namespace {
 
+class ProcessHandle : public WatchedProcess {
+public:
+    explicit ProcessHandle(HANDLE h) : handle_(h) {}
+    ~ProcessHandle() override { CloseHandle(handle_); }
+    bool exited() override { return WaitForSingleObject(handle_, 0) != WAIT_TIMEOUT; }
+
+private:
+    HANDLE handle_;
+};
+
 class SystemShell : public Shell {
 public:
     long execute(void* owner, const std::string& verb, const std::string& file, const std::string& parameters,
@@ -23,6 +33,33 @@ public:
         HINSTANCE r = shellExecute(static_cast<HWND>(owner), v.empty() ? nullptr : v.c_str(), f.c_str(),
                                    p.empty() ? nullptr : p.c_str(), d.empty() ? nullptr : d.c_str(), int(show));
         return long(reinterpret_cast<intptr_t>(r));
+    }
+
+    long executeWatched(void* owner, const std::string& verb, const std::string& file, const std::string& parameters,
+                        const std::string& folder, ShowCommand show, std::unique_ptr<WatchedProcess>& process) override {
+        process.reset();
+        static const auto shellExecuteEx =
+            tk::lateBound<decltype(&ShellExecuteExW)>("shell32.dll", "ShellExecuteExW");
+        if (!shellExecuteEx) {
+            SetLastError(ERROR_PROC_NOT_FOUND);
+            return SE_ERR_DLLNOTFOUND;
+        }
+        const std::wstring v = widePath(verb), f = widePath(file), p = widePath(parameters), d = widePath(folder);
+        SHELLEXECUTEINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = SEE_MASK_NOCLOSEPROCESS;
+        info.hwnd = static_cast<HWND>(owner);
+        info.lpVerb = v.empty() ? nullptr : v.c_str();
+        info.lpFile = f.c_str();
+        info.lpParameters = p.empty() ? nullptr : p.c_str();
+        info.lpDirectory = d.empty() ? nullptr : d.c_str();
+        info.nShow = int(show);
+        const bool started = shellExecuteEx(&info);
+        if (info.hProcess) process = std::make_unique<ProcessHandle>(info.hProcess);
+        const long result = long(reinterpret_cast<intptr_t>(info.hInstApp));
+        // The extended call tells failure by its return; its hInstApp may then be left above 32.
+        if (!started) return result > 32 || result == 0 ? SE_ERR_NOASSOC : result;
+        return result > 32 ? result : 42;
     }
 
     bool moveToRecycleBin(const std::string& path) override {

@@ -17,8 +17,12 @@ void startEditor(void* owner, const std::string& parameters) {
 }  // namespace
 
 // Quoted always: where the volume makes no short form, the long path may hold blanks.
-void importRegistryFile(void* owner, const std::string& path) {
-    startEditor(owner, "\"" + env().shortPath(path) + "\"");
+std::unique_ptr<WatchedProcess> importRegistryFile(void* owner, const std::string& path) {
+    std::unique_ptr<WatchedProcess> editor;
+    const long result = env().shell->executeWatched(owner, "open", "regedit.exe", "\"" + env().shortPath(path) + "\"",
+                                                    "", ShowCommand::Default, editor);
+    if (result <= 32) raiseLastOsError();
+    return editor;
 }
 
 void exportServicesBranch(void* owner, const std::string& path) {

@@ -12,7 +12,7 @@ fi
 repo=$(cd "$(dirname "$0")/.." && pwd)
 build=$(mkdir -p "$1" && cd "$1" && pwd)
 budget=${2:-5}
-fuzzers=(ini list_file message_format reg_file lookup_url help_request)
+fuzzers=(ini list_file message_format reg_file reg_file_reader lookup_url help_request)
 
 cmake -S "$repo/tests/native" -B "$build" -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build" --parallel "$(nproc)"

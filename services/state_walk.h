@@ -27,6 +27,7 @@ public:
         if (it == strings_.end()) it = strings_.emplace(name, key_->readString(name)).first;
         return it->second;
     }
+    std::optional<RawRegValue> readRaw(const std::string& name) override { return key_->readRaw(name); }
 private:
     std::unique_ptr<RegistryKey> key_;
     std::map<std::string, bool> present_;

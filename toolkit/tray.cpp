@@ -90,6 +90,17 @@ bool TrayIcon::restore() {
     return active_;
 }
 
+void TrayIcon::showBalloon(const std::string& title, const std::string& text) {
+    if (!active_) return;
+    NOTIFYICONDATAW d = baseData(owner());
+    d.uFlags = NIF_INFO;
+    d.dwInfoFlags = NIIF_INFO;
+    const std::wstring t = widen(title), x = widen(text);
+    lstrcpynW(d.szInfoTitle, t.c_str(), int(sizeof d.szInfoTitle / sizeof d.szInfoTitle[0]));
+    lstrcpynW(d.szInfo, x.c_str(), int(sizeof d.szInfo / sizeof d.szInfo[0]));
+    if (notify(NIM_MODIFY, d)) lastBalloon_ = text;
+}
+
 void TrayIcon::handleCallback(unsigned long mouseMessage) {
     if (mouseMessage == WM_RBUTTONUP && menu_) menu_->popup(owner()->handle());
 }

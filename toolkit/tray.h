@@ -19,6 +19,9 @@ public:
     // Adds the icon again after the shell started anew with an empty notification area; false
     // (and inactive) when the shell would not take it.
     bool restore();
+    // A balloon over the icon (information icon); nothing when the icon is not shown.
+    void showBalloon(const std::string& title, const std::string& text);
+    const std::string& lastBalloon() const { return lastBalloon_; }
     // Called by the owner form for its tray callback message.
     void handleCallback(unsigned long mouseMessage);
     static constexpr unsigned kCallbackMessage = 0x8000 + 77;   // WM_APP + 77
@@ -35,6 +38,7 @@ private:
     std::string tip_;
     PopupMenu* menu_;
     bool active_ = false;
+    std::string lastBalloon_;
 };
 
 }  // namespace tk

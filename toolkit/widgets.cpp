@@ -4,6 +4,7 @@
 
 #include "toolkit/form.h"
 #include "toolkit/menu.h"
+#include "toolkit/report_list.h"
 #include "toolkit/text.h"
 #include "toolkit/win.h"
 
@@ -496,7 +497,9 @@ void Image::handleCommand(int code) {
 }
 
 // ---- Kind tests
-bool isListBoxKind(const Component* c) { return dynamic_cast<const ListBox*>(c); }
+bool isListBoxKind(const Component* c) {
+    return dynamic_cast<const ListBox*>(c) || dynamic_cast<const ReportList*>(c);
+}
 bool isLabelKind(const Component* c) { return dynamic_cast<const Label*>(c); }
 bool isButtonKind(const Component* c) { return dynamic_cast<const Button*>(c); }
 bool isTabSheetKind(const Component* c) { return dynamic_cast<const TabSheet*>(c); }

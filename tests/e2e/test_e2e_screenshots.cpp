@@ -37,6 +37,17 @@ void capture(const std::string& name) {
         pumpSleep(50);
 }
 
+// Starts or stops a service of the prefix, so that the preview has a running service to warn of.
+void controlService(const char* name, bool start) {
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+    SC_HANDLE service = manager ? OpenServiceA(manager, name, SERVICE_ALL_ACCESS) : nullptr;
+    SERVICE_STATUS status{};
+    if (service && start) StartServiceA(service, 0, nullptr);
+    if (service && !start) ControlService(service, SERVICE_CONTROL_STOP, &status);
+    if (service) CloseServiceHandle(service);
+    if (manager) CloseServiceHandle(manager);
+}
+
 const char* kSettings = "[Program]\r\nVersionInfo=1.0\r\nDateRelease=08.12.2026\r\nShowLangForm=N\r\n"
                         "LangName=rus.lng\r\nDefaultLang=1\r\n";
 
@@ -60,11 +71,14 @@ TEST_CASE("documentation pictures" * doctest::skip(shotDir() == nullptr)) {
     pumpSleep(800);
     capture("services-page");
 
+    controlService("StiSvc", true);   // the lean preset disables it: its row comes first, marked
+    pumpSleep(500);
     p.showPage(1);
-    HWND preset = p.control("Internetcf");
+    HWND preset = p.control("Tweackedcf");
     p.click(preset);
     PostMessageW(preset, BM_SETCHECK, BST_CHECKED, 0);
     capture("configurations-page");
+    controlService("StiSvc", false);
 
     p.showPage(2);
     p.clickNamed("BackupSearch");

@@ -26,6 +26,16 @@ public:
             return systemShell().execute(owner, verb, file, parameters, folder, show);
         return result;
     }
+    long executeWatched(void* owner, const std::string& verb, const std::string& file, const std::string& parameters,
+                        const std::string& folder, ShowCommand show, std::unique_ptr<WatchedProcess>& process) override {
+        process.reset();
+        if (!passRegedit_ || file != "regedit.exe") return execute(owner, verb, file, parameters, folder, show);
+        calls.push_back({verb, file, parameters, folder, show});
+        if (declineImports) return systemShell().executeWatched(owner, "open", "cmd.exe", "/c exit", "", show, process);
+        return systemShell().executeWatched(owner, verb, file, parameters, folder, show, process);
+    }
+    // The editor's place taken by a program that exits at once: a user's No to its question.
+    bool declineImports = false;
     bool moveToRecycleBin(const std::string& path) override {
         recycled.push_back(path);
         return true;

@@ -84,3 +84,103 @@ TEST_CASE("reg file: the texts of description files read back as the editor impo
     CHECK_FALSE(texts.at("B").description);
     CHECK(texts.at("B").displayName == RegText{false, "Имя"});
 }
+
+namespace {
+
+std::string asIs(std::string_view bytes) { return std::string(bytes); }
+
+// The one value of the one key a file sets; named "<none>" when there is none.
+RegValue onlyValue(const std::string& body) {
+    const RegFileContent content = parseRegFile("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_X\\K]\r\n" + body);
+    if (content.keys.size() == 1 && content.keys[0].values.size() == 1) return content.keys[0].values[0];
+    RegValue none;
+    none.name = "<none>";
+    return none;
+}
+
+}  // namespace
+
+TEST_CASE("reg file reader: value lines as the editor reads them") {
+    struct Case {
+        const char* line;
+        const char* name;
+        RegValueKind kind;
+        std::string text;
+        uint32_t number;
+    };
+    const Case cases[] = {
+        {"\"Start\"=dword:00000004", "Start", RegValueKind::Dword, "", 4},
+        {"\"Start\" = DWORD:2 ; comment", "Start", RegValueKind::Dword, "", 2},
+        {"\"Type\"=dword:ffffffff", "Type", RegValueKind::Dword, "", 0xFFFFFFFFu},
+        {"\"D\"=\"a \\\"q\\\" C:\\\\W\"", "D", RegValueKind::String, "a \"q\" C:\\W", 0},
+        {"\"D\"=\"two\\r\\nlines\"", "D", RegValueKind::String, "two\r\nlines", 0},
+        {"\"D\"=\"keeps \\x as is\"", "D", RegValueKind::String, "keeps \\x as is", 0},
+        {"\"Esc\\\"aped\"=\"\"", "Esc\"aped", RegValueKind::String, "", 0},
+        {"@=\"default\"", "", RegValueKind::String, "default", 0},
+        {"\"Gone\"=-", "Gone", RegValueKind::Delete, "", 0},
+        {"\"B\"=hex:01,ab,FF", "B", RegValueKind::Hex, "\x01\xab\xff", 3},
+        {"\"E\"=hex(2):25,00,00,00", "E", RegValueKind::Hex, std::string("%\0\0\0", 4), 2},
+        {"\"M\"=hex(7):41,00,\\\r\n    00,00,\\\r\n  00,00", "M", RegValueKind::Hex, std::string("A\0\0\0\0\0", 6), 7},
+        {"\"Q\"=hex(b):", "Q", RegValueKind::Hex, "", 11},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.line);
+        const RegValue v = onlyValue(std::string(c.line) + "\r\n");
+        CHECK(v.name == c.name);
+        CHECK(v.kind == c.kind);
+        if (c.kind == RegValueKind::Dword) CHECK(v.dword == c.number);
+        if (c.kind == RegValueKind::String) CHECK(v.text == c.text);
+        if (c.kind == RegValueKind::Hex) {
+            CHECK(v.bytes == c.text);
+            CHECK(v.hexType == c.number);
+        }
+    }
+}
+
+TEST_CASE("reg file reader: lines the editor would not import are skipped") {
+    for (const char* line : {"\"Start\"=dword:123456789", "\"Start\"=dword:", "\"Start\"=dword:12x",
+                             "\"D\"=\"unclosed", "\"D\"=\"x\" tail", "Start=dword:1", "\"B\"=hex:1g",
+                             "\"B\"=hex(zz):00", "\"B\"=hex:100", "\"N\"", "\"Gone\"=- x"}) {
+        CAPTURE(line);
+        CHECK(onlyValue(std::string(line) + "\r\n").name == "<none>");
+    }
+}
+
+TEST_CASE("reg file reader: headers, keys and deletions") {
+    const RegFileContent v4 = parseRegFile(
+        "REGEDIT4\n\n[-HKEY_LOCAL_MACHINE\\SYSTEM\\Old]\n\"Lost\"=dword:1\n[broken\n\"Lost\"=dword:1\n"
+        "; comment\n  [HKEY_LOCAL_MACHINE\\SYSTEM\\New] ; trailing\n\"Start\"=dword:3\n");
+    CHECK(v4.recognised);
+    CHECK_FALSE(v4.unicode);
+    REQUIRE(v4.keys.size() == 2);
+    CHECK(v4.keys[0].deleted);
+    CHECK(v4.keys[0].path == "HKEY_LOCAL_MACHINE\\SYSTEM\\Old");
+    CHECK(v4.keys[0].values.empty());
+    CHECK(v4.keys[1].path == "HKEY_LOCAL_MACHINE\\SYSTEM\\New");
+    REQUIRE(v4.keys[1].values.size() == 1);
+    CHECK(v4.keys[1].values[0].dword == 3);
+
+    CHECK(parseRegFile("Windows Registry Editor Version 5.00  \r\n").unicode);
+    for (const char* text : {"", "Windows Registry Editor Version 4.00\r\n[HKEY_X]\r\n", "\r\nREGEDIT4\r\n[HKEY_X]\r\n"}) {
+        CAPTURE(text);
+        const RegFileContent c = parseRegFile(text);
+        CHECK_FALSE(c.recognised);
+        CHECK(c.keys.empty());
+    }
+}
+
+TEST_CASE("reg file reader: both encodings, and what the writer writes reads back") {
+    const std::string utf16 = std::string("\xFF\xFE", 2) + std::string("R\0E\0G\0E\0D\0I\0T\0" "4\0\r\0\n\0\x16\x04", 22);
+    CHECK(regFileText(utf16, asIs) == "REGEDIT4\r\n\xD0\x96");   // "Ж"
+    CHECK(regFileText("REGEDIT4", [](std::string_view) { return std::string("decoded"); }) == "decoded");
+    CHECK(utf16leToUtf8(std::string("\x3D\xD8\x00\xDE\x00\xD8", 6)) == "\xF0\x9F\x98\x80\xEF\xBF\xBD");
+
+    const std::string description = "Путь \"C:\\WINDOWS\"\r\nвторая строка";
+    const RegFileContent c = parseRegFile(joinCrLf({kRegFileHeader, regCommentLine(11, "x"), regKeyLine("Spooler"),
+                                                    regDwordLine("Start", 4), regStringLine("Description", description)}));
+    REQUIRE(c.keys.size() == 1);
+    CHECK(c.keys[0].path == "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\Spooler");
+    REQUIRE(c.keys[0].values.size() == 2);
+    CHECK(c.keys[0].values[0].dword == 4);
+    CHECK(c.keys[0].values[1].text == description);
+}
