@@ -48,14 +48,14 @@ void controlService(const char* name, bool start) {
     if (manager) CloseServiceHandle(manager);
 }
 
-const char* kSettings = "[Program]\r\nVersionInfo=1.0\r\nDateRelease=08.12.2026\r\nShowLangForm=N\r\n"
-                        "LangName=rus.lng\r\nDefaultLang=1\r\n";
-
 }  // namespace
 
 TEST_CASE("documentation pictures" * doctest::skip(shotDir() == nullptr)) {
     Program p("shots");
-    p.writeFile("main.ini", kSettings);
+    // The shipped settings, so the caption shows the release's version, without the chooser.
+    std::string settings = p.readFile("main.ini");
+    settings.replace(settings.find("ShowLangForm=y"), 14, "ShowLangForm=N");
+    p.writeFile("main.ini", settings);
     p.markNotFirstRun();
     p.start();
     HWND main = p.mainWindow();
