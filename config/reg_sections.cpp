@@ -62,29 +62,6 @@ std::string keepSections(std::string_view text, const std::function<bool(const s
     return out;
 }
 
-// A quoted string from position i (at the opening quote); i ends past the closing quote.
-std::optional<std::string> quotedText(std::string_view line, size_t& i) {
-    if (i >= line.size() || line[i] != '"') return std::nullopt;
-    std::string text;
-    for (++i; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == '"') {
-            ++i;
-            return text;
-        }
-        if (c == '\\' && i + 1 < line.size()) {
-            const char n = line[++i];
-            if (n == 'r') text += '\r';
-            else if (n == 'n') text += '\n';
-            else if (n == '\\' || n == '"') text += n;
-            else text.append({'\\', n});
-            continue;
-        }
-        text += c;
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 std::string serviceOfKeyLine(std::string_view line) {
@@ -109,31 +86,19 @@ std::string keepServiceSections(std::string_view fileBytes, const std::function<
 }
 
 std::map<std::string, ServiceTexts, NoCaseLess> readServiceTexts(std::string_view text) {
+    static const std::string branch = std::string("HKEY_LOCAL_MACHINE") + kServicesKeyPath;
     std::map<std::string, ServiceTexts, NoCaseLess> texts;
-    ServiceTexts* current = nullptr;
-    for (std::string_view line : linesWithEnds(text)) {
-        line = withoutEnd(line);
-        if (!line.empty() && line[0] == '[') {
-            const std::string service = serviceOfKeyLine(line);
-            const bool removal = line.size() > 1 && line[1] == '-';
-            current = service.empty() || removal ? nullptr : &texts[service];
-            if (current) *current = ServiceTexts{};
-            continue;
+    for (const RegKey& key : parseRegFile(text).keys) {
+        const std::string service = serviceOfKeyLine("[" + key.path + "]");
+        // The service's own key only: a subkey's values are no texts of the service.
+        if (key.deleted || service.empty() || key.path.size() != branch.size() + service.size()) continue;
+        ServiceTexts& current = texts[service] = ServiceTexts{};
+        for (const RegValue& value : key.values) {
+            if (value.kind != RegValueKind::String && value.kind != RegValueKind::Delete) continue;
+            const RegText read{value.kind == RegValueKind::Delete, value.text};
+            if (startsWithNoCase(value.name, "Description") && value.name.size() == 11) current.description = read;
+            if (startsWithNoCase(value.name, "DisplayName") && value.name.size() == 11) current.displayName = read;
         }
-        size_t i = 0;
-        const auto name = quotedText(line, i);
-        if (!current || !name || i >= line.size() || line[i] != '=') continue;
-        ++i;
-        RegText value;
-        if (line.substr(i) == "-") {
-            value.removed = true;
-        } else if (auto t = quotedText(line, i)) {
-            value.text = *t;
-        } else {
-            continue;   // another type: not a text this program compares
-        }
-        if (startsWithNoCase(*name, "Description") && name->size() == 11) current->description = value;
-        if (startsWithNoCase(*name, "DisplayName") && name->size() == 11) current->displayName = value;
     }
     return texts;
 }

@@ -32,7 +32,8 @@ struct ServiceTexts {
 };
 
 // The Description and DisplayName lines of every services key in a file's text (UTF-8, mark
-// removed), unescaped as the editor imports them; a later section of the same service wins.
+// removed), read as the editor imports them; a later section of the same service wins, and the
+// sections of its subkeys do not count.
 std::map<std::string, ServiceTexts, NoCaseLess> readServiceTexts(std::string_view text);
 
 }  // namespace qlmr

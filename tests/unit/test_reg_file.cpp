@@ -74,7 +74,9 @@ TEST_CASE("reg file: a copy keeps the sections of the services asked for, their 
 }
 
 TEST_CASE("reg file: the texts of description files read back as the editor imports them") {
-    const std::string file = kServices + "A]\r\n\"Description\"=\"Путь \\\"C:\\\\x\\\" \\r\\n\"\r\n\"DisplayName\"=-\r\n" +
+    const std::string file = std::string("Windows Registry Editor Version 5.00\r\n\r\n") + kServices +
+                             "A]\r\n\"Description\"=\"Путь \\\"C:\\\\x\\\" \\r\\n\"\r\n\"DisplayName\"=-\r\n" +
+                             kServices + "A\\Parameters]\r\n\"Description\"=\"not the service's\"\r\n" +
                              kServices + "B]\r\n\"displayname\"=\"Имя\"\r\n\"Start\"=dword:00000002\r\n" +
                              "[-" + kServices.substr(1) + "C]\r\n\"Description\"=\"lost\"\r\n";
     const auto texts = readServiceTexts(file);
