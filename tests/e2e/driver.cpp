@@ -229,6 +229,13 @@ void Program::markNotFirstRun() {
     writeFile("Baze\\Regz\\InitialAstState.reg", "Windows Registry Editor Version 5.00\r\n");
 }
 
+HWND Program::startAfterFirstRun(const std::string& settings) {
+    writeFile("main.ini", settings);
+    markNotFirstRun();
+    start();
+    return mainWindow();
+}
+
 void Program::start() {
     STARTUPINFOW si{};
     si.cb = sizeof si;

@@ -33,6 +33,8 @@ public:
     void markNotFirstRun();
 
     void start();
+    // Starts with these settings as after an earlier run (no first-run question); the main window.
+    HWND startAfterFirstRun(const std::string& settings);
     // Starts another copy and returns its exit code once it has ended (or STILL_ACTIVE after 10 s);
     // windowsSeen counts the top-level windows, shown or not, it was seen with while it ran.
     DWORD startSecondCopy(int* windowsSeen = nullptr);

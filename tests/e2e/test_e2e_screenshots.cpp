@@ -55,10 +55,7 @@ TEST_CASE("documentation pictures" * doctest::skip(shotDir() == nullptr)) {
     // The shipped settings, so the caption shows the release's version, without the chooser.
     std::string settings = p.readFile("main.ini");
     settings.replace(settings.find("ShowLangForm=y"), 14, "ShowLangForm=N");
-    p.writeFile("main.ini", settings);
-    p.markNotFirstRun();
-    p.start();
-    HWND main = p.mainWindow();
+    HWND main = p.startAfterFirstRun(settings);
     REQUIRE(main);
     capture("main-window");
 

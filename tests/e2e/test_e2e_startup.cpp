@@ -31,10 +31,7 @@ const char* kSettings = "[Program]\r\nVersionInfo=3.1\r\nDateRelease=08.12.2026\
 
 TEST_CASE("the caption carries the version and a second copy ends at once without a window") {
     Program p("caption");
-    p.writeFile("main.ini", kSettings);
-    p.markNotFirstRun();
-    p.start();
-    HWND main = p.mainWindow();
+    HWND main = p.startAfterFirstRun(kSettings);
     REQUIRE(main);
     CHECK(p.text(main) == "Quillmere (QLMR) by Palewick Workshop- ver. 3.1");
     CHECK(IsZoomed(main));
@@ -62,10 +59,7 @@ TEST_CASE("a second start while the first copy sits in the tray shows its window
     std::string settings = kSettings;
     if (chooser) settings.replace(settings.find("ShowLangForm=N"), 14, "ShowLangForm=y");
     Program p("secondstart");
-    p.writeFile("main.ini", settings);
-    p.markNotFirstRun();
-    p.start();
-    HWND main = p.mainWindow();
+    HWND main = p.startAfterFirstRun(settings);
     REQUIRE(main);
     if (chooser) {
         HWND lang = p.findTopLevel("TLangForm", 10000);
@@ -95,10 +89,7 @@ TEST_CASE("a second start while the first copy sits in the tray shows its window
 
 TEST_CASE("the state check counts the catalogue into the labels the services page draws") {
     Program p("statecheck");
-    p.writeFile("main.ini", kSettings);
-    p.markNotFirstRun();
-    p.start();
-    REQUIRE(p.mainWindow());
+    REQUIRE(p.startAfterFirstRun(kSettings));
     CHECK(p.labelText("StatAllLabel") == "Всего :");
     CHECK(p.labelText("InfoNameLb") == "Системное название службы ");
     p.clickNamed("ServCheckState");
@@ -149,10 +140,7 @@ TEST_CASE("the first-run question and the Russian captions read the same on any 
 
 TEST_CASE("the saved log holds the start-up lines in order with their prefixes") {
     Program p("log");
-    p.writeFile("main.ini", kSettings);
-    p.markNotFirstRun();
-    p.start();
-    REQUIRE(p.mainWindow());
+    REQUIRE(p.startAfterFirstRun(kSettings));
     p.showPage(3);
     p.clickNamed("LogSave");
     std::vector<std::string> saved;
@@ -218,10 +206,7 @@ TEST_CASE("with the shipped main.ini and the chooser ticked away, the first scre
     const size_t at = settings.find("ShowLangForm=y");
     REQUIRE(at != std::string::npos);
     settings.replace(at, 14, "ShowLangForm=N");
-    p.writeFile("main.ini", settings);
-    p.markNotFirstRun();
-    p.start();
-    REQUIRE(p.mainWindow());
+    REQUIRE(p.startAfterFirstRun(settings));
     const std::vector<std::string> tabs = tabCaptions(p.control("MainPageControl"), p.processId());
     REQUIRE(tabs.size() == 5);
     CHECK(tabs[4] == "Процессы");
