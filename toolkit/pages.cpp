@@ -1,7 +1,7 @@
 // The page control and its sheets: tabs, the front page, and the sheets' place in the control.
 #include "toolkit/form.h"
 #include "toolkit/text.h"
-#include "toolkit/widgets.h"
+#include "toolkit/pages.h"
 #include "toolkit/win.h"
 
 namespace tk {

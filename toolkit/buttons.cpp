@@ -1,0 +1,54 @@
+// Push buttons, check boxes and radio buttons.
+#include "toolkit/buttons.h"
+
+#include "toolkit/win.h"
+
+namespace tk {
+namespace {
+
+HWND hwndOf(const Control* c) { return static_cast<HWND>(c->handle()); }
+
+}  // namespace
+
+// ---- Button
+Button::Button(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)
+    : Control(owner, std::move(name)) {
+    plainTextWindow_ = true;
+    create(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0, parent, caption, r);
+}
+
+void Button::click() { fire(onClick); }
+
+void Button::handleCommand(int code) {
+    if (code == BN_CLICKED) fire(onClick);
+}
+
+// ---- CheckBox, RadioButton
+CheckMark::CheckMark(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r,
+                     unsigned long buttonStyle)
+    : Control(owner, std::move(name)) {
+    plainTextWindow_ = true;
+    create(L"BUTTON", WS_VISIBLE | WS_TABSTOP | buttonStyle, 0, parent, caption, r);
+}
+bool CheckMark::checked() const {
+    return hasHandle() ? SendMessageW(hwndOf(this), BM_GETCHECK, 0, 0) == BST_CHECKED : checked_;
+}
+void CheckMark::setChecked(bool on) {
+    checked_ = on;
+    if (hasHandle()) SendMessageW(hwndOf(this), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+void CheckMark::realized() {
+    if (checked_) SendMessageW(hwndOf(this), BM_SETCHECK, BST_CHECKED, 0);
+}
+void CheckMark::handleCommand(int code) {
+    if (code == BN_CLICKED) fire(onClick);
+}
+
+CheckBox::CheckBox(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)
+    : CheckMark(owner, std::move(name), parent, caption, r, BS_AUTOCHECKBOX) {}
+
+RadioButton::RadioButton(Form* owner, std::string name, Control* parent, const std::string& caption,
+                         Rect r, bool firstOfGroup)
+    : CheckMark(owner, std::move(name), parent, caption, r, BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP : 0)) {}
+
+}  // namespace tk
