@@ -11,6 +11,7 @@
 #include "config/reg_file.h"
 #include "config/start_preview.h"
 #include "lang/ini.h"
+#include "lang/lang_text.h"
 #include "lang/message_format.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
@@ -25,11 +26,10 @@ std::string upperName(std::string s) {
     return s;
 }
 
-// Phrases of the current language file, read once per preview; the built-in Russian ones
-// where the file has none.
+// Phrases of the current language file, read once per preview in the code page it declares;
+// the built-in Russian ones where the file has none.
 PreviewPhrases phrasesOf(const std::string& languageFile) {
-    IniText file;
-    if (fileExists(languageFile)) file = IniText(ansiToUtf8(readFileBytes(languageFile)));
+    const IniText file(readLanguageText(languageFile).value_or(""));
     return [file](const std::string& key) {
         const std::optional<std::string> text = file.value("Msg", key);
         return text ? *text : builtinPreviewPhrase(key);

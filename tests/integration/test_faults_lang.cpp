@@ -90,8 +90,11 @@ TEST_CASE("fault: the shipped Russian files read right on any code page") {
     CHECK(p.form->ServiceNames->item(0) == first);
     CHECK(p.form->state.ServiceNameCB.at(0) == first);
     CHECK(p.form->ServiceNameCBUni->item(0) == first);
+    p.form->state.OptLangComboBox.setText("rus.lng");   // the first run was declined before it is set
     p.form->TweackedcfClick();
     CHECK(p.form->DescriptionMemo->text().rfind("Самая урезанная конфигурация", 0) == 0);
+    const std::string summary = p.form->PreviewSummaryLabel->text();   // the preview's phrases from rus.lng
+    CHECK((summary.rfind("Изменится ", 0) == 0 || summary.rfind("Ничего не изменится", 0) == 0));
     p.form->OptLangComboBoxEnter();
     const auto& files = p.form->state.OptLangComboBox.items();
     const auto rus = std::find(files.begin(), files.end(), "rus.lng");
