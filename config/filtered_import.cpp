@@ -5,13 +5,8 @@
 #include "config/reg_file.h"
 #include "config/reg_sections.h"
 #include "platform/files.h"
-#include "registry/regedit.h"
 
 namespace qlmr {
-
-void importInstalledServiceKeys(void* owner, const std::string& path) {
-    importRegistryFile(owner, installedServiceKeysCopy(path));
-}
 
 std::string installedServiceKeysCopy(const std::string& path) {
     if (!fileExists(path)) return path;

@@ -2,6 +2,7 @@
 
 #include "config/preview_text.h"
 #include "config/start_preview.h"
+#include "services/list_file.h"
 
 namespace qlmr {
 namespace {
@@ -43,12 +44,6 @@ RegData fileData(const RegValue& v, bool unicode, const AnsiDecoder& ansiToUtf8)
     return RegData{};
 }
 
-bool isOneOf(const std::string& name, const std::vector<std::string>& names) {
-    for (const std::string& n : names)
-        if (sameNameNoCase(n, name)) return true;
-    return false;
-}
-
 std::string hexBytes(const std::string& bytes) {
     static const char digits[] = "0123456789abcdef";
     std::string out;
@@ -72,7 +67,7 @@ std::vector<CheckedValue> valuesToCheck(const RegFileContent& file, const std::v
     std::vector<CheckedValue> values;
     for (const RegKey& key : file.keys) {
         const std::string service = serviceOfKeyPath(key.path);
-        if (key.deleted || service.empty() || !isOneOf(service, services)) continue;
+        if (key.deleted || service.empty() || !containsNoCase(services, service)) continue;
         for (const RegValue& v : key.values) {
             CheckedValue checked{service, v.name, fileData(v, file.unicode, ansiToUtf8), {}, {}};
             bool replaced = false;

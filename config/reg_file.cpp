@@ -1,7 +1,9 @@
 #include "config/reg_file.h"
 
-#include <cctype>
 #include <cstdint>
+
+#include "lang/ini.h"
+#include "services/list_file.h"
 
 namespace qlmr {
 
@@ -93,13 +95,6 @@ std::string_view trimmed(std::string_view s) {
     return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
 }
 
-bool startsWithNoCase(std::string_view s, std::string_view prefix) {
-    if (s.size() < prefix.size()) return false;
-    for (size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(s[i])) != prefix[i]) return false;
-    return true;
-}
-
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -111,24 +106,6 @@ int hexDigit(char c) {
 bool onlyCommentLeft(std::string_view rest) {
     rest = trimmed(rest);
     return rest.empty() || rest[0] == ';';
-}
-
-void appendUtf8(std::string& out, uint32_t cp) {
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
 }
 
 std::vector<std::string_view> splitLines(std::string_view text) {
@@ -305,24 +282,6 @@ private:
 };
 
 }  // namespace
-
-std::string utf16leToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    auto unit = [&](size_t i) { return uint32_t(uint8_t(bytes[i])) | (uint32_t(uint8_t(bytes[i + 1])) << 8); };
-    const size_t end = bytes.size() & ~size_t(1);
-    for (size_t i = 0; i < end; i += 2) {
-        uint32_t cp = unit(i);
-        if (cp >= 0xD800 && cp < 0xDC00 && i + 3 < end && unit(i + 2) >= 0xDC00 && unit(i + 2) < 0xE000) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
-            i += 2;
-        } else if (cp >= 0xD800 && cp < 0xE000) {
-            cp = 0xFFFD;
-        }
-        appendUtf8(out, cp);
-    }
-    return out;
-}
 
 std::string regFileText(std::string_view bytes, const std::function<std::string(std::string_view)>& ansiToUtf8) {
     if (bytes.size() >= 2 && uint8_t(bytes[0]) == 0xFF && uint8_t(bytes[1]) == 0xFE)

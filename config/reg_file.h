@@ -57,7 +57,4 @@ std::string regFileText(std::string_view bytes, const std::function<std::string(
 // Reads the text as the registry editor does: lines that it would not import are skipped.
 RegFileContent parseRegFile(std::string_view utf8Text);
 
-// UTF-16LE bytes (an odd last byte ignored) as UTF-8; unpaired surrogates become U+FFFD.
-std::string utf16leToUtf8(std::string_view bytes);
-
 }  // namespace qlmr

@@ -3,21 +3,11 @@
 #include <vector>
 
 #include "config/reg_file.h"
+#include "config/start_preview.h"
 #include "services/list_file.h"
 
 namespace qlmr {
 namespace {
-
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        char a = text[i], b = prefix[i];
-        if (a >= 'a' && a <= 'z') a = char(a - 'a' + 'A');
-        if (b >= 'a' && b <= 'z') b = char(b - 'a' + 'A');
-        if (a != b) return false;
-    }
-    return true;
-}
 
 // Lines with their own line ends (CR LF, LF or CR), so a copy keeps the bytes it keeps.
 std::vector<std::string_view> linesWithEnds(std::string_view text) {
@@ -86,18 +76,16 @@ std::string keepServiceSections(std::string_view fileBytes, const std::function<
 }
 
 std::map<std::string, ServiceTexts, NoCaseLess> readServiceTexts(std::string_view text) {
-    static const std::string branch = std::string("HKEY_LOCAL_MACHINE") + kServicesKeyPath;
     std::map<std::string, ServiceTexts, NoCaseLess> texts;
     for (const RegKey& key : parseRegFile(text).keys) {
-        const std::string service = serviceOfKeyLine("[" + key.path + "]");
-        // The service's own key only: a subkey's values are no texts of the service.
-        if (key.deleted || service.empty() || key.path.size() != branch.size() + service.size()) continue;
+        const std::string service = serviceOfKeyPath(key.path);   // a subkey's values are no texts of the service
+        if (key.deleted || service.empty()) continue;
         ServiceTexts& current = texts[service] = ServiceTexts{};
         for (const RegValue& value : key.values) {
             if (value.kind != RegValueKind::String && value.kind != RegValueKind::Delete) continue;
             const RegText read{value.kind == RegValueKind::Delete, value.text};
-            if (startsWithNoCase(value.name, "Description") && value.name.size() == 11) current.description = read;
-            if (startsWithNoCase(value.name, "DisplayName") && value.name.size() == 11) current.displayName = read;
+            if (sameNameNoCase(value.name, "Description")) current.description = read;
+            if (sameNameNoCase(value.name, "DisplayName")) current.displayName = read;
         }
     }
     return texts;

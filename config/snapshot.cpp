@@ -7,7 +7,6 @@
 #include "config/reg_file.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
-#include "services/list_file.h"
 
 namespace qlmr {
 namespace {
@@ -50,17 +49,15 @@ void addDescriptionGroup(std::vector<std::string>& lines, RegistryKey& key, int 
     lines.push_back(textLine("DisplayName", originalText(registryName, replacement.displayName, previous.displayName)));
 }
 
-// A registry file's text in UTF-8: by its byte-order mark, else in the ANSI code page.
-std::string regFileText(const std::string& path) {
-    if (!fileExists(path)) return {};
-    DecodedText decoded = decodeWithByteOrderMark(readFileBytes(path));
-    return decoded.encoding == TextEncoding::Ansi ? ansiToUtf8(decoded.text) : decoded.text;
+// A registry file's text in UTF-8; a missing file reads as empty.
+std::string regFileTextOf(const std::string& path) {
+    return fileExists(path) ? regFileText(readFileBytes(path), ansiToUtf8) : std::string();
 }
 
 DescriptionHistory descriptionHistory(const std::string& snapshotPath) {
     DescriptionHistory history;
-    history.replacement = readServiceTexts(regFileText(programFolder() + kConfigFolder + kReplacementDescriptions));
-    history.previous = readServiceTexts(regFileText(snapshotPath));
+    history.replacement = readServiceTexts(regFileTextOf(programFolder() + kConfigFolder + kReplacementDescriptions));
+    history.previous = readServiceTexts(regFileTextOf(snapshotPath));
     return history;
 }
 

@@ -1,23 +1,12 @@
 #include "config/start_preview.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace qlmr {
 namespace {
 
 constexpr uint32_t kDisabled = 4;
 constexpr uint32_t kAutomatic = 2;
-
-char lower(char c) { return char(std::tolower(static_cast<unsigned char>(c))); }
-
-bool startsWithNoCase(const std::string& s, const std::string& prefix) {
-    return s.size() >= prefix.size() && sameNameNoCase(s.substr(0, prefix.size()), prefix);
-}
-
-bool containsNoCase(const std::vector<std::string>& names, const std::string& name) {
-    return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return sameNameNoCase(n, name); });
-}
 
 const StartTarget* targetOf(const std::vector<StartTarget>& targets, const std::string& systemName) {
     for (const StartTarget& t : targets)
@@ -40,11 +29,6 @@ std::vector<std::string> activeDependents(const std::vector<ServiceNow>& catalog
 }
 
 }  // namespace
-
-bool sameNameNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
-}
 
 int StartPreview::countAfter(uint32_t start) const {
     return int(std::count_if(rows.begin(), rows.end(), [&](const PreviewRow& r) { return r.after == start; }));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "config/reg_file.h"
+#include "lang/ini.h"
 
 namespace qlmr {
 
@@ -51,7 +52,5 @@ using RunningQuery = std::function<bool(const ServiceNow& service)>;
 
 StartPreview buildStartPreview(const std::vector<ServiceNow>& catalogue, const std::vector<StartTarget>& targets,
                                const RunningQuery& running);
-
-bool sameNameNoCase(const std::string& a, const std::string& b);
 
 }  // namespace qlmr

@@ -63,6 +63,19 @@ bool NoCaseLess::operator()(const std::string& a, const std::string& b) const {
         });
 }
 
+bool sameNameNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return foldAscii(x) == foldAscii(y); });
+}
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && sameNameNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+bool containsNoCase(const std::vector<std::string>& names, std::string_view name) {
+    return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return sameNameNoCase(n, name); });
+}
+
 IniText::IniText(std::string_view text) {
     // Keys before the first section and keys of a repeated section are never found by the
     // profile reader, which stops at the first section of a name.

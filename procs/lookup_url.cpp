@@ -1,5 +1,7 @@
 #include "procs/lookup_url.h"
 
+#include "lang/ini.h"
+
 namespace qlmr {
 
 namespace {
@@ -15,16 +17,6 @@ bool isUnreserved(char c) {
 bool isUriCharacter(char c) {
     static const std::string others = ":/?#[]@!$&'()*+,;=%";
     return isUnreserved(c) || others.find(c) != std::string::npos;
-}
-
-bool startsWithNoCase(const std::string& text, const std::string& head) {
-    if (text.size() < head.size()) return false;
-    for (size_t i = 0; i < head.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != head[i]) return false;
-    }
-    return true;
 }
 
 bool isHostCharacter(char c) {

@@ -138,6 +138,10 @@ std::string utf16ToUtf8(std::u16string_view text) {
     return out;
 }
 
+std::string utf16leToUtf8(std::string_view bytes) {
+    return utf16ToUtf8(unitsFromBytes(bytes.substr(0, bytes.size() & ~size_t(1)), false));
+}
+
 std::u16string utf8ToUtf16(std::string_view text) {
     std::u16string out;
     out.reserve(text.size());

@@ -23,5 +23,7 @@ DecodedText decodeWithByteOrderMark(std::string_view bytes);
 // UTF-16 code units to UTF-8 and back (pure, no platform calls).
 std::string utf16ToUtf8(std::u16string_view text);
 std::u16string utf8ToUtf16(std::string_view text);
+// UTF-16LE bytes (an odd last byte ignored) as UTF-8; unpaired surrogates become U+FFFD.
+std::string utf16leToUtf8(std::string_view bytes);
 
 }  // namespace qlmr

@@ -4,6 +4,7 @@
 
 #include "config/reg_file.h"
 #include "config/reg_sections.h"
+#include "services/list_file.h"
 
 using namespace qlmr;
 
