@@ -87,6 +87,10 @@ std::string previewSummary(const StartPreview& preview, const PreviewPhrases& ph
     return text;
 }
 
+std::vector<std::string> previewColumns(const PreviewPhrases& phrases) {
+    return splitForms(phrases("PreviewColumns"));
+}
+
 std::string startTypeName(uint32_t start, const PreviewPhrases& phrases) {
     return start <= 4 ? phrases("PreviewStart" + std::to_string(start)) : std::to_string(start);
 }

@@ -4,6 +4,7 @@
 // by "|": three forms follow the Russian rule (1, 2-4, 5 and more), two the English one.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "config/start_preview.h"
 
@@ -22,6 +23,8 @@ std::string pluralPhrase(const std::string& forms, long n);
 // services after a semicolon.
 std::string previewSummary(const StartPreview& preview, const PreviewPhrases& phrases);
 
+// The list's column captions, given in one phrase apart by "|".
+std::vector<std::string> previewColumns(const PreviewPhrases& phrases);
 std::string startTypeName(uint32_t start, const PreviewPhrases& phrases);
 std::string previewNote(const PreviewRow& row, const PreviewPhrases& phrases);
 

@@ -83,17 +83,6 @@ std::vector<tk::ReportList::Row> previewRows(const StartPreview& preview, const 
     return rows;
 }
 
-std::vector<std::string> columnCaptions(const PreviewPhrases& phrases) {
-    std::vector<std::string> captions(1);
-    for (char c : phrases("PreviewColumns")) {
-        if (c == '|')
-            captions.emplace_back();
-        else
-            captions.back() += c;
-    }
-    return captions;
-}
-
 }  // namespace
 
 StartPreview previewStartFile(const std::string& path, const std::vector<std::string>& names,
@@ -112,7 +101,7 @@ void MainForm::showStartPreview(const std::string& path, bool undo) {
     previewPath_ = path;
     previewOfUndo_ = undo;
     const PreviewPhrases phrases = phrasesOf(currentLanguageFile());
-    PreviewList->setColumnCaptions(columnCaptions(phrases));
+    PreviewList->setColumnCaptions(previewColumns(phrases));
     if (!fileExists(path)) {
         PreviewList->setRows({});
         PreviewSummaryLabel->setText(formatMessage(phrases("PreviewNoFile"), path));

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <stdexcept>
 
 #include "platform/text_codec.h"
-#include "toolkit/text.h"
 
 namespace qlmr {
 namespace {
@@ -28,34 +28,23 @@ public:
         return value;
     }
 
-    // Most values fit the first buffer, read in one call; a longer one is asked for its size.
     // Read in UTF-16: the ANSI code page may lack the letters of the text.
     std::string readString(const std::string& name) override {
-        const std::wstring wideName = widePath(name);
-        DWORD type = 0;
-        std::wstring buf(512, L'\0');
-        DWORD got = DWORD(buf.size() * sizeof(wchar_t));
-        LONG r = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got);
-        if (r == ERROR_MORE_DATA) {
-            DWORD size = 0;
-            r = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, nullptr, &size);
-            if (r == ERROR_SUCCESS) {
-                buf.assign(size / sizeof(wchar_t) + 1, L'\0');
-                got = DWORD(buf.size() * sizeof(wchar_t));
-                r = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got);
-            }
-        }
-        if (r != ERROR_SUCCESS) throw std::runtime_error("Failed to get data for '" + name + "'");
-        if (type != REG_SZ && type != REG_EXPAND_SZ) throw std::runtime_error("Invalid data type for '" + name + "'");
-        buf.resize(got / sizeof(wchar_t));
-        while (!buf.empty() && buf.back() == L'\0') buf.pop_back();
-        return fromWide(buf);
+        const std::optional<RawRegValue> raw = readRaw(name);
+        if (!raw) throw std::runtime_error("Failed to get data for '" + name + "'");
+        if (raw->type != REG_SZ && raw->type != REG_EXPAND_SZ)
+            throw std::runtime_error("Invalid data type for '" + name + "'");
+        std::wstring text(raw->bytes.size() / sizeof(wchar_t), L'\0');
+        std::memcpy(text.data(), raw->bytes.data(), text.size() * sizeof(wchar_t));
+        while (!text.empty() && text.back() == L'\0') text.pop_back();
+        return fromWide(text);
     }
 
+    // Most values fit the first buffer, read in one call; a longer one is read again at its size.
     std::optional<RawRegValue> readRaw(const std::string& name) override {
-        const std::wstring wideName = tk::widen(name);
+        const std::wstring wideName = widePath(name);
         RawRegValue value;
-        value.bytes.resize(256);
+        value.bytes.resize(1024);
         for (;;) {
             DWORD type = 0, size = DWORD(value.bytes.size());
             const LONG r = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type,

@@ -6,7 +6,7 @@
 namespace tk {
 namespace {
 
-HWND hwndOf(const Control* c) { return static_cast<HWND>(c->handle()); }
+using detail::hwndOf;
 
 }  // namespace
 

@@ -12,6 +12,8 @@ namespace tk {
 
 namespace detail {
 
+HWND hwndOf(const Control* c) { return static_cast<HWND>(c->handle()); }
+
 HFONT defaultFont() {
     static HFONT font = [] {
         NONCLIENTMETRICSW m{};

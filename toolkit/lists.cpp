@@ -8,7 +8,7 @@
 namespace tk {
 namespace {
 
-HWND hwndOf(const Control* c) { return static_cast<HWND>(c->handle()); }
+using detail::hwndOf;
 
 using detail::listText;
 using detail::RowBatch;

@@ -9,7 +9,7 @@ namespace {
 constexpr COLORREF kMarkedText = RGB(176, 0, 0);
 constexpr COLORREF kMarkedBack = RGB(255, 236, 200);
 
-HWND hwndOf(const Control* c) { return static_cast<HWND>(c->handle()); }
+using detail::hwndOf;
 
 void setCell(HWND list, int row, int column, const std::string& text) {
     std::wstring w = widen(text);

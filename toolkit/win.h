@@ -6,12 +6,15 @@
 #include <string>
 
 namespace tk {
+class Control;
 class VirtualListBox;
 }
 namespace tk::detail {
 
 constexpr const wchar_t* kContainerClass = L"QlmrContainer";
 
+// A control's window.
+HWND hwndOf(const Control* c);
 void registerContainerClass();
 HFONT defaultFont();
 int nextControlId();
