@@ -29,5 +29,12 @@ export DEBIAN_FRONTEND=noninteractive
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
 fi
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# A mirror caught mid-sync fails one index (seen: the i386 security list); the others still
+# serve, so go on with them.
+apt-get update -qq || echo "install-deps: some package lists could not be read; using the others" >&2
+if ! apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
+    # Without one architecture's security list, the newer amd64 versions there have no i386
+    # twin: stay on the release's own versions, which both architectures have.
+    . /etc/os-release
+    apt-get install -y -qq --no-install-recommends -o APT::Default-Release="$VERSION_CODENAME" "${missing[@]}"
+fi
