@@ -208,12 +208,13 @@ TEST_CASE("the state check adds up over the whole catalogue and the filters map 
         // Named after the newest line before the filter; the filter's own lines come later.
         const std::string newest = lastStamp();
         const std::string file = std::string(kLogsFolder) + "Running services " + newest + ".logz";
-        // Expected from outside the program: the rows whose service the system reports running.
+        // Expected from outside the program: the system names of the services the system reports
+        // running, in catalogue order.
         const std::vector<std::string> systemNames = splitListLines(readProgramFile(kSystemNamesList));
         REQUIRE(systemNames.size() == 91);
         std::string expected;
         for (int i = 0; i < 91; ++i)
-            if (liveState(systemNames[size_t(i)].c_str()) == SERVICE_RUNNING) expected += f.ServiceNames->item(i) + "\r\n";
+            if (liveState(systemNames[size_t(i)].c_str()) == SERVICE_RUNNING) expected += systemNames[size_t(i)] + "\r\n";
         f.SortTwAClick();
         CHECK(f.state.SortKind == "Active");
         REQUIRE(f.ServiceNames->count() == int(running));
