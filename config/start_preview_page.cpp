@@ -32,7 +32,7 @@ std::string upperName(std::string s) {
 PreviewPhrases phrasesOf(const std::string& languageFile) {
     const IniText file(readLanguageText(languageFile).value_or(""));
     return [file](const std::string& key) {
-        const std::optional<std::string> text = file.value("Msg", key);
+        const std::optional<std::string> text = file.value(msg::kSection, key);
         return text ? *text : builtinPreviewPhrase(key);
     };
 }
