@@ -169,7 +169,7 @@ TEST_CASE("first run answered Yes, a preset applied and undone: the first-run st
     CHECK(readFileBytes(registryFolderPath() + backup).rfind("\xFF\xFE", 0) == 0);
     CHECK(fileExists(registryFolderPath() + "InitialAstState.reg"));
     CHECK(fileExists(registryFolderPath() + "InitialDescription.reg"));
-    CHECK(f.state.InitialEdit == true);
+    CHECK(f.state.InitialEdit);
     CHECK(logContains(f, "Скопированна в файл: " + backup));
     const auto firstRun = startTypes(names);
     REQUIRE(firstRun.at("wuauserv") != 2ul);   // the lean preset starts updates automatically

@@ -88,6 +88,6 @@ TEST_CASE("first run answered No writes nothing and leaves the language unset") 
     p.create();
     CHECK(p.dialogs.count("firstrun") == 1);
     CHECK(listFiles(programFolder() + kRegistryFolder, "*.reg").empty());
-    CHECK(p.form->state.InitialEdit == false);
+    CHECK_FALSE(p.form->state.InitialEdit);
     CHECK(p.form->state.OptLangComboBox.text().empty());
 }

@@ -122,7 +122,7 @@ TEST_CASE("pass: the state holders of the hidden page are out of a file's reach"
     applyText("[MainForm]\r\nSortKind=Active\r\nInitialEdit=Yes\r\nConfigKind=tweaked.html\r\n"
               "ConfigRegFileName=x.reg\r\nServiceNumber=5.html\r\nOptLangComboBox=eng.lng\r\n");
     CHECK(p.form->state.SortKind == ListFilter::All);
-    CHECK(p.form->state.InitialEdit == false);
+    CHECK_FALSE(p.form->state.InitialEdit);
     CHECK(p.form->state.ConfigKind == "ConfigKind");
     CHECK(p.form->state.ConfigRegFileName == "ConfigRegFileName");
     CHECK(p.form->state.ServiceNumber.empty());
