@@ -1,7 +1,7 @@
 #include "app/log_page.h"
 
-#include "app/identity.h"
-#include "app/last_stamp.h"
+#include "base/identity.h"
+#include "base/last_stamp.h"
 #include "lang/lang_messages.h"
 #include "lang/message_keys.h"
 #include "platform/files.h"
@@ -82,7 +82,7 @@ std::string logFileBytes(const std::vector<std::string>& lines) {
 // replaced: the save then takes a free name beside it.
 void LogPage::LogSaveClick() {
     std::string folder = programFolder() + kLogsFolder;
-    std::string name = "Log of " + lastStamp() + ".logz";
+    std::string name = "Log of " + lastStamp() + kLogExtension;
     std::string bytes = logFileBytes(LogBox->lines());
     if (fileExists(folder + name) && readFileBytes(folder + name) != bytes) name = freeFileName(folder, name);
     writeFileAtomically(folder + name, bytes);

@@ -1,18 +1,19 @@
 #include "app/main_form.h"
 
 #include "about/about_form.h"
-#include "app/identity.h"
+#include "base/identity.h"
 #include "services/builtin_catalogue.h"
 #include "app/window_parts.h"
 #include "registry/import_watch.h"
 #include "registry/regedit.h"
+#include "toolkit/window_styles.h"
 
 namespace qlmr {
 
 using tk::anchor;
 using tk::Rect;
 
-MainForm::MainForm() : tk::Form("TMainForm", "MainForm", {0, 0, 1000, 700}, 0x00CF0000 /* WS_OVERLAPPEDWINDOW */) {
+MainForm::MainForm() : tk::Form("TMainForm", "MainForm", {0, 0, 1000, 700}, tk::kStyleOverlappedWindow) {
     makeSheets();
     makePages();
     makeWindowParts();

@@ -1,7 +1,7 @@
 // The ordered start-up of the main window and what happens each time it is shown.
 #include <stdexcept>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "lang/lang_form.h"
 #include "lang/lang_messages.h"
@@ -60,7 +60,7 @@ void MainForm::FormCreate() {
     MainPageControl->setActive(SheetService);
     state.SortKind = ListFilter::All;
 
-    if (fileExists(regs + "InitialAstState.reg")) state.InitialEdit = true;
+    if (fileExists(regs + kStartTypesSnapshot)) state.InitialEdit = true;
     if (!state.InitialEdit) {
         const std::string question =
             ReadLangMessage(msg::kSection, msg::kAskFirstRun, programFolder() + kLangFolder + langName);

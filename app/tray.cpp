@@ -1,7 +1,7 @@
 #include "app/tray.h"
 
 #include "about/about_form.h"
-#include "app/identity.h"
+#include "base/identity.h"
 
 namespace qlmr {
 

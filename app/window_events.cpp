@@ -2,7 +2,7 @@
 // commands, the banner's width and the focus entering the pages.
 #include <string>
 
-#include "app/environment.h"
+#include "base/environment.h"
 #include "app/main_form.h"
 #include "app/window_parts.h"
 #include "lang/lang_messages.h"
@@ -11,6 +11,7 @@
 #include "platform/single_instance.h"
 #include "platform/window_frame.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/messages.h"
 
 namespace qlmr {
 namespace {
@@ -21,7 +22,7 @@ namespace {
 constexpr unsigned kRollUpCommand = 0x0110;
 constexpr unsigned kStayOnTopCommand = 0x0120;
 constexpr unsigned kHideToTrayCommand = 0x0130;
-constexpr unsigned kFocusMovedMessage = 0x8000 + 78;   // WM_APP + 78
+using tk::kFocusMovedMessage;
 constexpr unsigned kSizeMessage = 0x0005;               // WM_SIZE
 
 void addTitleBarCommands(void* window) {

@@ -1,5 +1,5 @@
 // Swapping the services' display names and descriptions for the shipped ones, and back.
-#include "app/identity.h"
+#include "base/identity.h"
 #include "config/config_page.h"
 #include "lang/lang_messages.h"
 #include "lang/message_format.h"
@@ -22,9 +22,9 @@ void ConfigPage::ChangeDescriptionButtonClick() {
 }
 
 void ConfigPage::ChangeDescriptionBackButtonClick() {
-    const std::string path = programFolder() + kRegistryFolder + "InitialDescription.reg";
+    const std::string path = programFolder() + kRegistryFolder + kDescriptionsSnapshot;
     showInfo(formatMessage(host_.message(msg::kImportStarting), path));
-    host_.importVerified(installedServiceKeysCopy(path), "InitialDescription.reg");
+    host_.importVerified(installedServiceKeysCopy(path), kDescriptionsSnapshot);
     host_.logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Сменить описание сервисов\"");
     host_.logLine("Был использован файл: " + path);

@@ -1,7 +1,7 @@
 // The configurations page: choosing a preset, its full description, apply and undo.
 #include "about/help_system.h"
-#include "app/environment.h"
-#include "app/identity.h"
+#include "base/environment.h"
+#include "base/identity.h"
 #include "config/config_page.h"
 #include "lang/ini.h"
 #include "lang/lang_messages.h"
@@ -15,7 +15,6 @@
 namespace qlmr {
 namespace {
 
-constexpr const char* kPresetsDescriptionFile = "dravel.twk";
 
 // The presets description file, in the code page its [About] section declares; a missing file
 // reads as empty.
@@ -75,10 +74,10 @@ void ConfigPage::ConfigApplyvClick() {
 }
 
 void ConfigPage::ConfigApplyUndoClick() {
-    const std::string path = env().shortPath(programFolder() + kRegistryFolder + "InitialAstState.reg");
+    const std::string path = env().shortPath(programFolder() + kRegistryFolder + kStartTypesSnapshot);
     if (!askQuestion(formatMessage(host_.message(msg::kAskUndoPreset), state.ConfigRegFileName))) return;
     showInfo(formatMessage(host_.message(msg::kPresetImportStarting), path));
-    host_.importVerified(installedServiceKeysCopy(path), "InitialAstState.reg");
+    host_.importVerified(installedServiceKeysCopy(path), kStartTypesSnapshot);
     logImport(host_, "Восстановлено первоначальное состояние сервисов", path);
     showInfo(host_.message(msg::kTakesEffectAfterRestart));
     ConfigApplyUndo->setEnabled(false);

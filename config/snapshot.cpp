@@ -1,8 +1,8 @@
 // The three snapshot operations: first-run start types, current start types, descriptions.
 #include "config/snapshot.h"
 
-#include "app/environment.h"
-#include "app/identity.h"
+#include "base/environment.h"
+#include "base/identity.h"
 #include "config/reg_file.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
@@ -98,17 +98,17 @@ std::vector<std::string> snapshotLines(const std::vector<std::string>& systemNam
 std::string snapshotBytes(const std::vector<std::string>& lines) { return ansiOrUtf16(joinCrLf(lines)); }
 
 void saveInitialStartTypes(HiddenState& state, PageHost& host) {
-    writeSnapshot(state, host, SnapshotKind::StartTypes, "InitialAstState.reg",
+    writeSnapshot(state, host, SnapshotKind::StartTypes, kStartTypesSnapshot,
                   "Произведена запись текущего состояния автостарта сервисов ");
 }
 
 void saveCurrentStartTypes(HiddenState& state, PageHost& host) {
-    writeSnapshot(state, host, SnapshotKind::StartTypes, "CurrentAstState.reg",
+    writeSnapshot(state, host, SnapshotKind::StartTypes, kCurrentStartTypes,
                   "Произведена запись текущего состояния автостарта сервисов ");
 }
 
 void saveDescriptions(HiddenState& state, PageHost& host) {
-    writeSnapshot(state, host, SnapshotKind::Descriptions, "InitialDescription.reg",
+    writeSnapshot(state, host, SnapshotKind::Descriptions, kDescriptionsSnapshot,
                   "Произведена запись текущего состояния описания сервисов ");
 }
 

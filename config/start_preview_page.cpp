@@ -3,8 +3,8 @@
 
 #include <set>
 
-#include "app/environment.h"
-#include "app/identity.h"
+#include "base/environment.h"
+#include "base/identity.h"
 #include "config/config_page.h"
 #include "config/import_check.h"
 #include "config/preview_text.h"
@@ -120,7 +120,7 @@ void ConfigPage::refreshStartPreview() {
 }
 
 void ConfigPage::ConfigUndoPreviewClick() {
-    showStartPreview(programFolder() + kRegistryFolder + "InitialAstState.reg", true);
+    showStartPreview(programFolder() + kRegistryFolder + kStartTypesSnapshot, true);
 }
 
 }  // namespace qlmr

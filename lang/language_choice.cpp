@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "base/indexed_list.h"
 #include "base/page_host.h"
 #include "lang/ini.h"

@@ -1,6 +1,6 @@
 #include "lang/template_export.h"
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "lang/component_text.h"
 #include "lang/control_entry.h"
 #include "lang/language_choice.h"
@@ -17,7 +17,6 @@
 namespace qlmr {
 namespace {
 
-constexpr const char* kTemplateFile = "ListOfComponents.ini";
 constexpr const char* kHintSection = "HINTS";
 
 using KindTest = bool (*)(const tk::Component*);

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/environment.h"
+#include "base/environment.h"
 #include "lang/lang_messages.h"
 #include "lang/message_keys.h"
 #include "platform/files.h"

@@ -1,7 +1,7 @@
 #include "services/tweak_panel.h"
 
-#include "app/environment.h"
-#include "app/identity.h"
+#include "base/environment.h"
+#include "base/identity.h"
 #include "lang/language_choice.h"
 #include "lang/translation.h"
 #include "platform/regedit_jump.h"
