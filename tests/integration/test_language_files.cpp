@@ -117,8 +117,8 @@ TEST_CASE("language files: after the switch to English no translated control sho
     for (int i = 0; i < f.state.OptLangComboBox.count(); ++i)
         if (f.state.OptLangComboBox.at(i) == "eng.lng") eng = i;
     REQUIRE(eng >= 0);
-    f.OpLangRNComboBox->setItemIndex(eng);
-    tk::runHandler([&] { f.OpLangRNComboBoxChange(); });
+    f.services->tweak->OpLangRNComboBox->setItemIndex(eng);
+    tk::runHandler([&] { f.services->tweak->OpLangRNComboBoxChange(); });
     REQUIRE(w.p.dialogs.count("error") == 0);
     int checked = 0;
     forEachNamedComponent([&](const tk::Form& form, const tk::Component* c) {
