@@ -6,6 +6,7 @@
 #include "app/main_form.h"
 #include "lang/lang_messages.h"
 #include "platform/files.h"
+#include "platform/native_system_folder.h"
 #include "platform/processes.h"
 #include "procs/lookup_endpoints.h"
 #include "procs/lookup_url.h"
@@ -71,6 +72,7 @@ void MainForm::OpenDitTntbtnClick() {
         showInfo(message("msg16"));
         return;
     }
+    const NativeSystemFolder native(folder);   // a 64-bit process's System32 is not the 32-bit twin
     if (isExistingFullFolder(folder))
         env().shell->execute(handle(), "explore", folder, "", "", ShowCommand::Maximized);
 }

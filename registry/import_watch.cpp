@@ -1,5 +1,6 @@
 #include "registry/import_watch.h"
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 
@@ -7,12 +8,16 @@
 #include "app/identity.h"
 #include "app/main_form.h"
 #include "config/reg_file.h"
+#include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/process_snapshot.h"
 #include "platform/text_codec.h"
 #include "registry/regedit.h"
 
 namespace qlmr {
 namespace {
+
+constexpr const char* kServicesSubkey = "SYSTEM\\CurrentControlSet\\Services";   // no leading backslash: Wine refuses it
 
 std::string lowerName(std::string s) {
     for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
@@ -40,6 +45,8 @@ ImportWatch::Check ImportWatch::prepare(const std::string& path, const std::stri
                                         const std::vector<std::string>& services) {
     Check check;
     check.shownName = shownName;
+    for (const ProcessEntry& p : runningProcesses()) check.processesBefore.insert(p.id);
+    check.branch = watchLocalMachineKey(kServicesSubkey);
     // The editor reports a missing or unreadable file itself; the check then has nothing to compare.
     if (!fileExists(path)) return check;
     std::string bytes;
@@ -58,19 +65,57 @@ ImportWatch::Check ImportWatch::prepare(const std::string& path, const std::stri
 void ImportWatch::drop() {
     timer_.stop();
     editor_.reset();
+    followers_.clear();
 }
 
 void ImportWatch::watch(Check check, std::unique_ptr<WatchedProcess> editor) {
     drop();
     editor_ = std::move(editor);
     check_ = std::move(check);
+    stage_ = Stage::Editor;
+    following_ = EditorFollowing{check_.processesBefore, {}};
+    settle_ = SettleState{};
+    if (editor_ && editor_->id()) following_.followed.insert(editor_->id());
     if (editor_) timer_.start(kPollMilliseconds, [this] { poll(); });
 }
 
 void ImportWatch::poll() {
-    if (!editor_ || !editor_->exited()) return;
+    if (!editor_) return;
+    const unsigned long now = tickCount();
+    if (check_.branch && check_.branch->changed()) {
+        settle_.changeSeen = true;
+        settle_.lastChange = now;
+    }
+    if (stage_ == Stage::Editor) {
+        follow();   // a launcher's short-lived helpers are seen while they run
+        if (!editor_->exited()) return;
+        stage_ = Stage::Followers;
+        followingSince_ = now;
+    }
+    if (stage_ == Stage::Followers) {
+        follow();
+        const bool anyRunning = std::any_of(followers_.begin(), followers_.end(), [](auto& p) { return !p->exited(); });
+        if (anyRunning && now - followingSince_ < kMostFollowMilliseconds) return;
+        stage_ = Stage::Settling;
+        settle_.settlingSince = now;
+    }
+    if (mayCompare(settle_, now)) finish();
+}
+
+// Whoever the followed processes started since the last look, and editors started meanwhile.
+void ImportWatch::follow() {
+    for (unsigned long id : newFollowers(runningProcesses(), following_, "regedit.exe")) {
+        if (auto process = openWatchedProcess(id)) {
+            followers_.push_back(std::move(process));
+            settle_.followerSeen = true;   // one that cannot be waited for leaves the grace to tell
+        }
+    }
+}
+
+void ImportWatch::finish() {
     timer_.stop();
     editor_.reset();
+    followers_.clear();
     Check done = std::move(check_);
     report_(finishImportCheck(done));
 }

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Boots the private 32-bit Wine prefix of a build tree once: fonts, virtual desktop with a tray.
-# Usage: boot-prefix.sh <build-dir>
+# Boots a private Wine prefix of a build tree once: fonts, virtual desktop with a tray.
+# Usage: boot-prefix.sh <build-dir> [win32|win64]   (win64: build/wineprefix64)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/wine-env.sh" "$1"
+source "$here/wine-env.sh" "$1" "${2:-win32}"
 [ -f "$WINEPREFIX/.qlmr-ready" ] && exit 0
 rm -rf "$WINEPREFIX"
 mkdir -p "$(dirname "$WINEPREFIX")"
