@@ -87,24 +87,32 @@ void ImportWatch::poll() {
         settle_.lastChange = now;
     }
     if (stage_ == Stage::Editor) {
-        follow();   // a launcher's short-lived helpers are seen while they run
+        follow(now);   // a launcher's short-lived helpers are seen while they run
         if (!editor_->exited()) return;
         stage_ = Stage::Followers;
         followingSince_ = now;
     }
+    follow(now);   // while settling too: an editor handed over to a moment late
+    if (followerRunning() && now - followingSince_ < kMostFollowMilliseconds) {
+        stage_ = Stage::Followers;
+        return;
+    }
     if (stage_ == Stage::Followers) {
-        follow();
-        const bool anyRunning = std::any_of(followers_.begin(), followers_.end(), [](auto& p) { return !p->exited(); });
-        if (anyRunning && now - followingSince_ < kMostFollowMilliseconds) return;
         stage_ = Stage::Settling;
         settle_.settlingSince = now;
     }
     if (mayCompare(settle_, now)) finish();
 }
 
+bool ImportWatch::followerRunning() const {
+    return std::any_of(followers_.begin(), followers_.end(), [](const auto& p) { return !p->exited(); });
+}
+
 // Whoever the followed processes started since the last look, and editors started meanwhile.
-void ImportWatch::follow() {
-    for (unsigned long id : newFollowers(runningProcesses(), following_, "regedit.exe")) {
+void ImportWatch::follow(unsigned long now) {
+    // By name only around the shell's process's end, where a launcher hands over to the editor.
+    const bool byName = stage_ != Stage::Editor && now - followingSince_ < kEditorByNameMilliseconds;
+    for (unsigned long id : newFollowers(runningProcesses(), following_, byName ? "regedit.exe" : "")) {
         if (auto process = openWatchedProcess(id)) {
             followers_.push_back(std::move(process));
             settle_.followerSeen = true;   // one that cannot be waited for leaves the grace to tell

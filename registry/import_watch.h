@@ -51,7 +51,8 @@ public:
 
 private:
     enum class Stage { Editor, Followers, Settling };
-    void follow();
+    void follow(unsigned long now);
+    bool followerRunning() const;
     void finish();
 
     Report report_;

@@ -23,7 +23,8 @@ std::vector<unsigned long> newFollowers(const std::vector<ProcessEntry>& now, Ed
         grew = false;
         for (const ProcessEntry& p : now) {
             if (following.before.count(p.id) || following.followed.count(p.id)) continue;
-            if (!following.followed.count(p.parentId) && !sameName(p.exeName, editorName)) continue;
+            const bool editor = !editorName.empty() && sameName(p.exeName, editorName);
+            if (!following.followed.count(p.parentId) && !editor) continue;
             following.followed.insert(p.id);
             found.push_back(p.id);
             grew = true;

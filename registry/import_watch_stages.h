@@ -17,9 +17,14 @@ struct EditorFollowing {
 };
 
 // The processes found now to carry on the import: not running before, not followed yet, and
-// either started by a followed process or an editor by their file name. They join `followed`.
+// either started by a followed process or an editor by their file name (none by name when the
+// name is empty). They join `followed`.
 std::vector<unsigned long> newFollowers(const std::vector<ProcessEntry>& now, EditorFollowing& following,
                                         const std::string& editorName);
+
+// Editors by name are taken only in this time after the shell's process ended: an editor the
+// user opens at another time (the registry jump's) is none of the import's business.
+constexpr unsigned long kEditorByNameMilliseconds = 2000;
 
 struct SettleState {
     bool followerSeen = false;          // some process carried on after the shell's one

@@ -22,6 +22,9 @@ TEST_CASE("import followers: the launcher's children, grandchildren listed first
     CHECK(newFollowers(now, following, "regedit.exe").empty());   // each is found once
     const std::vector<ProcessEntry> later = {{15, 12, "regedit.exe"}, {16, 14, "child.exe"}};
     CHECK(newFollowers(later, following, "regedit.exe") == std::vector<unsigned long>{15});
+    // Past the time editors are taken by name, only children count.
+    const std::vector<ProcessEntry> jump = {{17, 1, "regedit.exe"}, {18, 15, "conhost.exe"}};
+    CHECK(newFollowers(jump, following, "") == std::vector<unsigned long>{18});
 }
 
 TEST_CASE("import settling: a changed branch rests, a followed editor's No compares at once, else a grace") {
