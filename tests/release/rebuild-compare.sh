@@ -8,8 +8,9 @@ src=$(realpath "${1:?}"); build=$(realpath "${2:?}"); zip=$(realpath "${3:?}")
 elsewhere="$build/reproduce/another place"
 rm -rf "$build/reproduce"
 mkdir -p "$elsewhere/source"
-# The files of the commit as they stand in the work tree, without the build trees.
-(cd "$src" && git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$elsewhere/source")
+# The files of the commit as they stand in the work tree, without any build tree.
+(cd "$src" && git ls-files -z --cached --others --exclude-standard | grep -zv '^build' |
+    xargs -0 cp --parents -t "$elsewhere/source")
 # The copy is no git checkout: it gets the commit's time as a builder of a source archive would.
 SOURCE_DATE_EPOCH=$(git -C "$src" log -1 --format=%ct)
 export SOURCE_DATE_EPOCH
