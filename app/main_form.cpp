@@ -1,7 +1,9 @@
 #include "app/main_form.h"
 
 #include "app/identity.h"
+#include "registry/history_page.h"
 #include "registry/import_watch.h"
+#include "registry/journal.h"
 
 namespace qlmr {
 
@@ -24,12 +26,14 @@ MainForm::MainForm() : tk::Form("TMainForm", "MainForm", {0, 0, 1000, 700}, 0x00
     SheetLog = make<tk::TabSheet>("SheetLog", MainPageControl, "Лог работы программы");
     SheetInvisible = make<tk::TabSheet>("SheetInvisible", MainPageControl, "SheetInvisible");
     SheetCurrent = make<tk::TabSheet>("SheetCurrent", MainPageControl, "SheetCurrent");
+    SheetHistory = make<tk::TabSheet>("SheetHistory", MainPageControl, "История изменений");
     MainPageControl->addSheet(SheetService, true);
     MainPageControl->addSheet(SheetConfig, true);
     MainPageControl->addSheet(SheetBackup, true);
     MainPageControl->addSheet(SheetLog, true);
     MainPageControl->addSheet(SheetInvisible, false);
     MainPageControl->addSheet(SheetCurrent, true);
+    MainPageControl->addSheet(SheetHistory, true);
 
     buildServicePage();
     buildTweackPanel();
@@ -50,6 +54,7 @@ MainForm::MainForm() : tk::Form("TMainForm", "MainForm", {0, 0, 1000, 700}, 0x00
     loadBuiltinCatalogue(state);
     setMinimumClientSize({780, 572});
     importWatch = std::make_unique<ImportWatch>([this](const std::vector<std::string>& lines) { reportImportCheck(lines); });
+    wireJournal({kSheetWidth, kSheetHeight});
     onKeyDown = [this](int key) { FormKeyDown(key); };
     onShow = [this] { FormShow(); };
     setCaption(kWindowTitle);

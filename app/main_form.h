@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/hidden_state.h"
+#include "registry/journal_format.h"
 #include "toolkit/form.h"
 #include "toolkit/menu.h"
 #include "toolkit/report_list.h"
@@ -17,6 +18,8 @@ namespace qlmr {
 class LangForm;
 class AboutForm;
 class ImportWatch;
+class Journal;
+class HistoryPage;
 
 class MainForm : public tk::Form {
 public:
@@ -95,6 +98,9 @@ public:
     LangForm* langForm = nullptr;
     AboutForm* aboutForm = nullptr;
     std::unique_ptr<ImportWatch> importWatch;   // the check after the latest import
+    std::unique_ptr<Journal> journal;            // every import's before-values and result
+    tk::TabSheet* SheetHistory;                  // the journal's page, after every other page
+    std::unique_ptr<HistoryPage> historyPage;
 
     // ---- start-up and shell
     void FormCreate();
@@ -155,9 +161,11 @@ public:
     void BackupAddNewClick();
     void BackupDeleteClick();
     void RegistryJumpButtonClick();
-    // Imports through the registry editor and checks the registry once the editor has ended.
-    void importVerified(const std::string& path, const std::string& shownName);
+    // Imports through the registry editor and checks the registry once the editor has ended; the
+    // journal records the values it changes just before, and later the check's result.
+    void importVerified(const std::string& path, const std::string& shownName, ImportAction action);
     void reportImportCheck(const std::vector<std::string>& lines);
+    long recordInJournal(ImportAction action, const std::string& file, const std::vector<CheckedValue>& values);
 
     // ---- languages
     void OptLangComboBoxEnter();
@@ -216,6 +224,7 @@ private:
     void wireLanguageEvents();   // lang/language_events.cpp
     void wireProcessEvents();    // procs/process_events.cpp
     void wireTrayEvents();       // app/tray_events.cpp
+    void wireJournal(tk::Size sheet);   // registry/journal_events.cpp
     void fitServiceList();
     void applyStateText(unsigned long state);
     void choosePreset(const std::string& kind);

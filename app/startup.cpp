@@ -3,6 +3,7 @@
 
 #include "app/identity.h"
 #include "app/main_form.h"
+#include "registry/history_page.h"
 #include "lang/lang_form.h"
 #include "lang/lang_messages.h"
 #include "lang/translation.h"
@@ -83,6 +84,7 @@ void MainForm::FormCreate() {
 }
 
 void MainForm::FormShow() {
+    historyPage->reload();   // after the start-up's log lines, so a damaged journal line is told after them
     const std::string show = readProfileString(settingsPath(), "Program", "ShowLangForm", "No data");
     if (show == "y" && langForm) langForm->showModal();
 }

@@ -5,6 +5,7 @@
 #include "lang/message_format.h"
 #include "platform/files.h"
 #include "config/filtered_import.h"
+#include "registry/description_originals.h"
 
 namespace qlmr {
 
@@ -12,7 +13,7 @@ void MainForm::ChangeDescriptionButtonClick() {
     const std::string path = programFolder() + kConfigFolder + kReplacementDescriptions;
     ReadDescriptionClick();
     showInfo(formatMessage(message("msg2"), path));
-    importVerified(installedServiceKeysCopy(path), kReplacementDescriptions);
+    importVerified(installedServiceKeysCopy(path), kReplacementDescriptions, ImportAction::DescriptionsIn);
     logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Вернуть описание сервисов\"");
     logLine("Был использован файл: " + path);
@@ -21,8 +22,9 @@ void MainForm::ChangeDescriptionButtonClick() {
 
 void MainForm::ChangeDescriptionBackButtonClick() {
     const std::string path = programFolder() + kRegistryFolder + "InitialDescription.reg";
+    tellLostOriginals(*this, path);
     showInfo(formatMessage(message("msg2"), path));
-    importVerified(installedServiceKeysCopy(path), "InitialDescription.reg");
+    importVerified(installedServiceKeysCopy(path), "InitialDescription.reg", ImportAction::DescriptionsBack);
     logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Сменить описание сервисов\"");
     logLine("Был использован файл: " + path);

@@ -68,7 +68,8 @@ void MainForm::ConfigApplyvClick() {
     RegReadButtonClick();
     ReadDescriptionClick();
     showInfo(formatMessage(message("msg9"), fileName));
-    importVerified(installedServiceKeysCopy(programFolder() + kConfigFolder + fileName), fileName);
+    importVerified(installedServiceKeysCopy(programFolder() + kConfigFolder + fileName), fileName,
+                   ImportAction::PresetApply);
     logImport(*this, "Конфигурация скопирована в реестр", fileName);
     showInfo(message("msg10"));
 }
@@ -77,7 +78,7 @@ void MainForm::ConfigApplyUndoClick() {
     const std::string path = env().shortPath(programFolder() + kRegistryFolder + "InitialAstState.reg");
     if (!askQuestion(formatMessage(message("msg15"), state.ConfigRegFileName))) return;
     showInfo(formatMessage(message("msg9"), path));
-    importVerified(installedServiceKeysCopy(path), "InitialAstState.reg");
+    importVerified(installedServiceKeysCopy(path), "InitialAstState.reg", ImportAction::PresetUndo);
     logImport(*this, "Восстановлено первоначальное состояние сервисов", path);
     showInfo(message("msg10"));
     ConfigApplyUndo->setEnabled(false);

@@ -7,6 +7,8 @@
 #include "config/reg_file.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
+#include "registry/description_originals.h"
+#include "registry/journal.h"
 
 namespace qlmr {
 namespace {
@@ -45,8 +47,13 @@ void addDescriptionGroup(std::vector<std::string>& lines, RegistryKey& key, int 
     if (auto it = history.previous.find(systemName); it != history.previous.end()) previous = it->second;
     lines.push_back(regCommentLine(index, displayName));
     lines.push_back(regKeyLine(systemName));
-    lines.push_back(textLine("Description", originalText(description, replacement.description, previous.description)));
-    lines.push_back(textLine("DisplayName", originalText(registryName, replacement.displayName, previous.displayName)));
+    const auto original = [&](const RegText& stored, bool isName, const std::optional<RegText>& shipped,
+                              const std::optional<RegText>& earlier) {
+        const std::optional<RegText> swapped = swappedInOriginal(history.swapIns, systemName, isName, stored);
+        return swapped ? *swapped : originalText(stored, shipped, earlier);
+    };
+    lines.push_back(textLine("Description", original(description, false, replacement.description, previous.description)));
+    lines.push_back(textLine("DisplayName", original(registryName, true, replacement.displayName, previous.displayName)));
 }
 
 // A registry file's text in UTF-8; a missing file reads as empty.
@@ -58,6 +65,7 @@ DescriptionHistory descriptionHistory(const std::string& snapshotPath) {
     DescriptionHistory history;
     history.replacement = readServiceTexts(regFileTextOf(programFolder() + kConfigFolder + kReplacementDescriptions));
     history.previous = readServiceTexts(regFileTextOf(snapshotPath));
+    history.swapIns = journalSwapIns(Journal(programFolder() + kJournalFolder));
     return history;
 }
 

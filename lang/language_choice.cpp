@@ -6,6 +6,7 @@
 
 #include "app/identity.h"
 #include "app/main_form.h"
+#include "registry/history_page.h"
 #include "lang/ini.h"
 #include "lang/lang_form.h"
 #include "lang/lang_text.h"
@@ -78,6 +79,7 @@ void MainForm::OptLangComboBoxChange() {
     ApplyLanguageFile(currentLanguageFile(), true);
     LoadDisplayNames(state.OptLangComboBox.text());
     refreshStartPreview();
+    historyPage->translate();
 }
 
 void MainForm::ShowLangfClick() {

@@ -51,7 +51,7 @@ void MainForm::BackupAddClick() {
     }
     const std::string name = BackupNameTextLb->text();
     showInfo(formatMessage(message("msg2"), name));
-    importVerified(BackupPathTextlb->text(), name);
+    importVerified(BackupPathTextlb->text(), name, ImportAction::BackupRestore);
     logBranch(*this, "Реестр восстановлен из резерной копии", "Был использован файл: " + name);
 }
 

@@ -73,6 +73,7 @@ void ImportWatch::poll() {
     editor_.reset();
     Check done = std::move(check_);
     report_(finishImportCheck(done));
+    if (onChecked) onChecked(done);
 }
 
 std::vector<std::string> finishImportCheck(ImportWatch::Check& check) {
@@ -82,9 +83,10 @@ std::vector<std::string> finishImportCheck(ImportWatch::Check& check) {
     return importCheckLines(check.values, check.shownName);
 }
 
-void MainForm::importVerified(const std::string& path, const std::string& shownName) {
+void MainForm::importVerified(const std::string& path, const std::string& shownName, ImportAction action) {
     importWatch->drop();   // its editor may end while this one starts: its report would come amid this import
     ImportWatch::Check check = ImportWatch::prepare(path, shownName, state.ServiceSysName.items());
+    check.journalEntry = recordInJournal(action, shownName, check.values);
     importWatch->watch(std::move(check), importRegistryFile(handle(), path));
 }
 

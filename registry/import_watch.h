@@ -22,6 +22,7 @@ public:
         std::string shownName;   // the file as the log names it
         bool fileRead = false;
         std::vector<CheckedValue> values;
+        long journalEntry = 0;   // the journal's entry of this import; 0 for none
     };
 
     explicit ImportWatch(Report report);
@@ -39,6 +40,8 @@ public:
     void poll();
 
     static constexpr unsigned kPollMilliseconds = 100;
+    // Told each finished check after its report, the after side read.
+    std::function<void(const Check&)> onChecked;
 
 private:
     Report report_;
