@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/hidden_state.h"
+#include "config/snapshot.h"
 #include "registry/journal_format.h"
 #include "toolkit/form.h"
 #include "toolkit/menu.h"
@@ -166,6 +167,7 @@ public:
     void importVerified(const std::string& path, const std::string& shownName, ImportAction action);
     void reportImportCheck(const std::vector<std::string>& lines);
     long recordInJournal(ImportAction action, const std::string& file, const std::vector<CheckedValue>& values);
+    std::vector<DescriptionSwapIn> journalledSwapIns() const;   // newest first
 
     // ---- languages
     void OptLangComboBoxEnter();

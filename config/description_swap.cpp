@@ -1,11 +1,11 @@
 // Swapping the services' display names and descriptions for the shipped ones, and back.
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "lang/lang_messages.h"
 #include "lang/message_format.h"
 #include "platform/files.h"
 #include "config/filtered_import.h"
-#include "registry/description_originals.h"
+#include "config/description_lost.h"
 
 namespace qlmr {
 
@@ -21,10 +21,10 @@ void MainForm::ChangeDescriptionButtonClick() {
 }
 
 void MainForm::ChangeDescriptionBackButtonClick() {
-    const std::string path = programFolder() + kRegistryFolder + "InitialDescription.reg";
+    const std::string path = programFolder() + kRegistryFolder + kDescriptionsSnapshot;
     tellLostOriginals(*this, path);
     showInfo(formatMessage(message("msg2"), path));
-    importVerified(installedServiceKeysCopy(path), "InitialDescription.reg", ImportAction::DescriptionsBack);
+    importVerified(installedServiceKeysCopy(path), kDescriptionsSnapshot, ImportAction::DescriptionsBack);
     logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Сменить описание сервисов\"");
     logLine("Был использован файл: " + path);

@@ -1,14 +1,13 @@
 // The three snapshot operations: first-run start types, current start types, descriptions.
 #include "config/snapshot.h"
 
-#include "app/environment.h"
-#include "app/identity.h"
+#include "base/environment.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "config/reg_file.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
-#include "registry/description_originals.h"
-#include "registry/journal.h"
+#include "config/description_trail.h"
 
 namespace qlmr {
 namespace {
@@ -61,18 +60,19 @@ std::string regFileTextOf(const std::string& path) {
     return fileExists(path) ? regFileText(readFileBytes(path), ansiToUtf8) : std::string();
 }
 
-DescriptionHistory descriptionHistory(const std::string& snapshotPath) {
+DescriptionHistory descriptionHistory(const std::string& snapshotPath, std::vector<DescriptionSwapIn> swapIns) {
     DescriptionHistory history;
     history.replacement = readServiceTexts(regFileTextOf(programFolder() + kConfigFolder + kReplacementDescriptions));
     history.previous = readServiceTexts(regFileTextOf(snapshotPath));
-    history.swapIns = journalSwapIns(Journal(programFolder() + kJournalFolder));
+    history.swapIns = std::move(swapIns);
     return history;
 }
 
 void writeSnapshot(MainForm& form, SnapshotKind kind, const char* fileName, const char* firstLogLine) {
     std::vector<std::string>& buffer = form.state.RegReadListBox;
     const std::string path = programFolder() + kRegistryFolder + fileName;
-    const DescriptionHistory history = kind == SnapshotKind::Descriptions ? descriptionHistory(path) : DescriptionHistory{};
+    const DescriptionHistory history = kind == SnapshotKind::Descriptions ? descriptionHistory(path, form.journalledSwapIns())
+                                                                           : DescriptionHistory{};
     buffer = snapshotLines(form.state.ServiceSysName.items(), form.state.ServiceNameCB.items(), *env().registry,
                            kind, history);
     writeFileAtomically(path, snapshotBytes(buffer));
@@ -106,17 +106,17 @@ std::vector<std::string> snapshotLines(const std::vector<std::string>& systemNam
 std::string snapshotBytes(const std::vector<std::string>& lines) { return ansiOrUtf16(joinCrLf(lines)); }
 
 void MainForm::RegReadButtonInitialClick() {
-    writeSnapshot(*this, SnapshotKind::StartTypes, "InitialAstState.reg",
+    writeSnapshot(*this, SnapshotKind::StartTypes, kStartTypesSnapshot,
                   "Произведена запись текущего состояния автостарта сервисов ");
 }
 
 void MainForm::RegReadButtonClick() {
-    writeSnapshot(*this, SnapshotKind::StartTypes, "CurrentAstState.reg",
+    writeSnapshot(*this, SnapshotKind::StartTypes, kCurrentStartTypes,
                   "Произведена запись текущего состояния автостарта сервисов ");
 }
 
 void MainForm::ReadDescriptionClick() {
-    writeSnapshot(*this, SnapshotKind::Descriptions, "InitialDescription.reg",
+    writeSnapshot(*this, SnapshotKind::Descriptions, kDescriptionsSnapshot,
                   "Произведена запись текущего состояния описания сервисов ");
 }
 

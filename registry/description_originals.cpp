@@ -1,16 +1,7 @@
 #include "registry/description_originals.h"
 
-#include "app/environment.h"
-#include "app/identity.h"
-#include "app/main_form.h"
-#include "config/reg_file.h"
-#include "config/reg_sections.h"
 #include "lang/ini.h"
-#include "lang/lang_messages.h"
-#include "lang/message_format.h"
-#include "platform/files.h"
-#include "platform/text_codec.h"
-#include "registry/history_text.h"
+#include "config/description_trail.h"
 #include "registry/journal.h"
 
 namespace qlmr {
@@ -34,30 +25,6 @@ std::vector<DescriptionSwapIn> journalSwapIns(const Journal& journal) {
         swapIns.push_back(std::move(swap));
     }
     return swapIns;
-}
-
-namespace {
-
-std::map<std::string, ServiceTexts, NoCaseLess> textsOfFile(const std::string& path) {
-    if (!fileExists(path)) return {};
-    return readServiceTexts(regFileText(readFileBytes(path), ansiToUtf8));
-}
-
-}  // namespace
-
-void tellLostOriginals(MainForm& form, const std::string& snapshotPath) {
-    const std::vector<LostOriginal> lost =
-        lostOriginals(form.state.ServiceSysName.items(), *env().registry, journalSwapIns(*form.journal),
-                      textsOfFile(snapshotPath), textsOfFile(programFolder() + kConfigFolder + kReplacementDescriptions));
-    if (lost.empty()) return;
-    std::string names;
-    for (size_t i = 0; i < lost.size() && i < 5; ++i) names += (i ? ", " : "") + lost[i].service + "\\" + lost[i].name;
-    if (lost.size() > 5) names += ", ...";
-    form.logLine("Исходные описания не найдены для " + std::to_string(lost.size()) +
-                 " значений, после возврата они останутся заменёнными: " + names);
-    std::string text = form.message("DescriptionsLost");
-    if (text == kNoMessage) text = builtinHistoryPhrase("DescriptionsLost");
-    showInfo(formatMessage(text, std::to_string(lost.size())));
 }
 
 }  // namespace qlmr

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "config/filtered_import.h"
 #include "lang/ini.h"

@@ -1,8 +1,9 @@
 // The journal beside every import: the entry before the editor starts, the result after the check.
 #include "app/main_form.h"
-#include "app/log_prefix.h"
+#include "base/log_prefix.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "registry/description_originals.h"
 #include "registry/history_page.h"
 #include "registry/import_watch.h"
 #include "registry/journal.h"
@@ -14,6 +15,8 @@ long MainForm::recordInJournal(ImportAction action, const std::string& file, con
     historyPage->reload();
     return number;
 }
+
+std::vector<DescriptionSwapIn> MainForm::journalledSwapIns() const { return journalSwapIns(*journal); }
 
 void MainForm::wireJournal(tk::Size sheet) {
     journal = std::make_unique<Journal>(programFolder() + kJournalFolder);

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "config/reg_file.h"
 #include "lang/ini.h"
 #include "services/list_file.h"

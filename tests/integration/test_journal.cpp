@@ -9,7 +9,7 @@
 #include <map>
 #include <optional>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
 #include "registry/history_page.h"

@@ -3,7 +3,7 @@
 #include <doctest.h>
 
 #include "config/snapshot.h"
-#include "registry/description_trail.h"
+#include "config/description_trail.h"
 #include "registry/history_text.h"
 #include "registry/journal_format.h"
 

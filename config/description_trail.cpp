@@ -1,4 +1,4 @@
-#include "registry/description_trail.h"
+#include "config/description_trail.h"
 
 #include "config/import_check.h"
 #include "config/reg_file.h"

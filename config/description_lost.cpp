@@ -1,0 +1,42 @@
+// Before a swap-back: the values whose originals nothing holds any more, told in a box and the log.
+#include "config/description_lost.h"
+
+#include "app/main_form.h"
+#include "base/environment.h"
+#include "base/identity.h"
+#include "config/description_trail.h"
+#include "config/reg_file.h"
+#include "config/reg_sections.h"
+#include "lang/lang_messages.h"
+#include "lang/message_format.h"
+#include "platform/files.h"
+#include "platform/text_codec.h"
+
+namespace qlmr {
+namespace {
+
+std::map<std::string, ServiceTexts, NoCaseLess> textsOfFile(const std::string& path) {
+    if (!fileExists(path)) return {};
+    return readServiceTexts(regFileText(readFileBytes(path), ansiToUtf8));
+}
+
+}  // namespace
+
+void tellLostOriginals(MainForm& form, const std::string& snapshotPath) {
+    const std::vector<LostOriginal> lost =
+        lostOriginals(form.state.ServiceSysName.items(), *env().registry, form.journalledSwapIns(),
+                      textsOfFile(snapshotPath), textsOfFile(programFolder() + kConfigFolder + kReplacementDescriptions));
+    if (lost.empty()) return;
+    std::string names;
+    for (size_t i = 0; i < lost.size() && i < 5; ++i) names += (i ? ", " : "") + lost[i].service + "\\" + lost[i].name;
+    if (lost.size() > 5) names += ", ...";
+    form.logLine("Исходные описания не найдены для " + std::to_string(lost.size()) +
+                 " значений, после возврата они останутся заменёнными: " + names);
+    std::string text = form.message("DescriptionsLost");
+    if (text == kNoMessage)
+        text = "Исходные описания не найдены (%s): после возврата они останутся заменёнными. Их хранит первая "
+               "резервная копия реестра.";
+    showInfo(formatMessage(text, std::to_string(lost.size())));
+}
+
+}  // namespace qlmr
