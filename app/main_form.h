@@ -168,6 +168,7 @@ public:
     void reportImportCheck(const std::vector<std::string>& lines);
     long recordInJournal(ImportAction action, const std::string& file, const std::vector<CheckedValue>& values);
     std::vector<DescriptionSwapIn> journalledSwapIns() const;   // newest first
+    void translateHistory();   // the history page's texts in the current language
 
     // ---- languages
     void OptLangComboBoxEnter();

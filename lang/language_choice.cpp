@@ -6,7 +6,6 @@
 
 #include "base/identity.h"
 #include "app/main_form.h"
-#include "registry/history_page.h"
 #include "lang/ini.h"
 #include "lang/lang_form.h"
 #include "lang/lang_text.h"
@@ -79,7 +78,7 @@ void MainForm::OptLangComboBoxChange() {
     ApplyLanguageFile(currentLanguageFile(), true);
     LoadDisplayNames(state.OptLangComboBox.text());
     refreshStartPreview();
-    historyPage->translate();
+    translateHistory();
 }
 
 void MainForm::ShowLangfClick() {

@@ -18,6 +18,8 @@ long MainForm::recordInJournal(ImportAction action, const std::string& file, con
 
 std::vector<DescriptionSwapIn> MainForm::journalledSwapIns() const { return journalSwapIns(*journal); }
 
+void MainForm::translateHistory() { historyPage->translate(); }
+
 void MainForm::wireJournal(tk::Size sheet) {
     journal = std::make_unique<Journal>(programFolder() + kJournalFolder);
     historyPage = std::make_unique<HistoryPage>(*this, SheetHistory, sheet);
