@@ -64,7 +64,8 @@ void HistoryPage::reload() {
                       form_.journal->folder() + kJournalIndexFile);
     }
     std::reverse(index.entries.begin(), index.entries.end());
-    const long chosen = HistoryList->selectedRow() >= 0 ? entries_[size_t(HistoryList->selectedRow())].number : 0;
+    const size_t row = size_t(HistoryList->selectedRow());
+    const long chosen = row < entries_.size() ? entries_[row].number : 0;
     entries_ = std::move(index.entries);
     translate();
     for (size_t i = 0; i < entries_.size(); ++i)

@@ -52,11 +52,14 @@ void DataReportList::setRows(std::vector<Row> rows) {
 void DataReportList::fillWindow() {
     HWND list = hwndOf(this);
     SendMessageW(list, LVM_SETITEMCOUNT, WPARAM(rows_.size()), 0);
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     if (selected_ >= 0) {
-        LVITEMW item{};
-        item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        item.state = item.stateMask;
         SendMessageW(list, LVM_SETITEMSTATE, WPARAM(selected_), LPARAM(&item));
         SendMessageW(list, LVM_ENSUREVISIBLE, WPARAM(selected_), FALSE);
+    } else {
+        SendMessageW(list, LVM_SETITEMSTATE, WPARAM(-1), LPARAM(&item));   // no row chosen: none marked
     }
     InvalidateRect(list, nullptr, TRUE);
 }
