@@ -3,7 +3,7 @@
 #include "base/identity.h"
 #include "registry/history_page.h"
 #include "registry/import_watch.h"
-#include "registry/journal.h"
+#include "config/journal.h"
 
 namespace qlmr {
 

@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "app/hidden_state.h"
-#include "config/snapshot.h"
-#include "registry/journal_format.h"
+#include "config/journal_format.h"
 #include "toolkit/form.h"
 #include "toolkit/menu.h"
 #include "toolkit/report_list.h"
@@ -167,7 +166,6 @@ public:
     void importVerified(const std::string& path, const std::string& shownName, ImportAction action);
     void reportImportCheck(const std::vector<std::string>& lines);
     long recordInJournal(ImportAction action, const std::string& file, const std::vector<CheckedValue>& values);
-    std::vector<DescriptionSwapIn> journalledSwapIns() const;   // newest first
     void translateHistory();   // the history page's texts in the current language
 
     // ---- languages

@@ -18,7 +18,7 @@
 #include "platform/text_codec.h"
 #include "registry/history_text.h"
 #include "registry/import_watch.h"
-#include "registry/journal.h"
+#include "config/journal.h"
 
 using namespace qlmr;
 

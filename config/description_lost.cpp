@@ -4,7 +4,9 @@
 #include "app/main_form.h"
 #include "base/environment.h"
 #include "base/identity.h"
+#include "config/description_originals.h"
 #include "config/description_trail.h"
+#include "config/journal.h"
 #include "config/reg_file.h"
 #include "config/reg_sections.h"
 #include "lang/lang_messages.h"
@@ -24,7 +26,7 @@ std::map<std::string, ServiceTexts, NoCaseLess> textsOfFile(const std::string& p
 
 void tellLostOriginals(MainForm& form, const std::string& snapshotPath) {
     const std::vector<LostOriginal> lost =
-        lostOriginals(form.state.ServiceSysName.items(), *env().registry, form.journalledSwapIns(),
+        lostOriginals(form.state.ServiceSysName.items(), *env().registry, journalSwapIns(Journal(programFolder() + kJournalFolder)),
                       textsOfFile(snapshotPath), textsOfFile(programFolder() + kConfigFolder + kReplacementDescriptions));
     if (lost.empty()) return;
     std::string names;

@@ -7,7 +7,9 @@
 #include "config/reg_file.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
+#include "config/description_originals.h"
 #include "config/description_trail.h"
+#include "config/journal.h"
 
 namespace qlmr {
 namespace {
@@ -60,18 +62,18 @@ std::string regFileTextOf(const std::string& path) {
     return fileExists(path) ? regFileText(readFileBytes(path), ansiToUtf8) : std::string();
 }
 
-DescriptionHistory descriptionHistory(const std::string& snapshotPath, std::vector<DescriptionSwapIn> swapIns) {
+DescriptionHistory descriptionHistory(const std::string& snapshotPath) {
     DescriptionHistory history;
     history.replacement = readServiceTexts(regFileTextOf(programFolder() + kConfigFolder + kReplacementDescriptions));
     history.previous = readServiceTexts(regFileTextOf(snapshotPath));
-    history.swapIns = std::move(swapIns);
+    history.swapIns = journalSwapIns(Journal(programFolder() + kJournalFolder));
     return history;
 }
 
 void writeSnapshot(MainForm& form, SnapshotKind kind, const char* fileName, const char* firstLogLine) {
     std::vector<std::string>& buffer = form.state.RegReadListBox;
     const std::string path = programFolder() + kRegistryFolder + fileName;
-    const DescriptionHistory history = kind == SnapshotKind::Descriptions ? descriptionHistory(path, form.journalledSwapIns())
+    const DescriptionHistory history = kind == SnapshotKind::Descriptions ? descriptionHistory(path)
                                                                            : DescriptionHistory{};
     buffer = snapshotLines(form.state.ServiceSysName.items(), form.state.ServiceNameCB.items(), *env().registry,
                            kind, history);

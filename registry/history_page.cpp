@@ -12,7 +12,7 @@
 #include "lang/lang_messages.h"
 #include "platform/files.h"
 #include "registry/import_watch.h"
-#include "registry/journal.h"
+#include "config/journal.h"
 #include "toolkit/dialogs.h"
 
 namespace qlmr {

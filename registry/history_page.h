@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "registry/history_text.h"
-#include "registry/journal_format.h"
+#include "config/journal_format.h"
 #include "toolkit/data_report_list.h"
 #include "toolkit/widgets.h"
 

@@ -3,10 +3,9 @@
 #include "base/log_prefix.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "registry/description_originals.h"
 #include "registry/history_page.h"
 #include "registry/import_watch.h"
-#include "registry/journal.h"
+#include "config/journal.h"
 
 namespace qlmr {
 
@@ -15,8 +14,6 @@ long MainForm::recordInJournal(ImportAction action, const std::string& file, con
     historyPage->reload();
     return number;
 }
-
-std::vector<DescriptionSwapIn> MainForm::journalledSwapIns() const { return journalSwapIns(*journal); }
 
 void MainForm::translateHistory() { historyPage->translate(); }
 

@@ -14,7 +14,7 @@
 #include "platform/text_codec.h"
 #include "registry/history_page.h"
 #include "registry/import_watch.h"
-#include "registry/journal.h"
+#include "config/journal.h"
 #include "tests/support/config_folder.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/registry_fixture.h"

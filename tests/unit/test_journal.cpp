@@ -5,7 +5,7 @@
 #include "config/snapshot.h"
 #include "config/description_trail.h"
 #include "registry/history_text.h"
-#include "registry/journal_format.h"
+#include "config/journal_format.h"
 
 using namespace qlmr;
 

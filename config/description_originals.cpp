@@ -1,8 +1,8 @@
-#include "registry/description_originals.h"
+#include "config/description_originals.h"
 
 #include "lang/ini.h"
 #include "config/description_trail.h"
-#include "registry/journal.h"
+#include "config/journal.h"
 
 namespace qlmr {
 

@@ -5,20 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "base/import_action.h"
 #include "config/import_check.h"
 
 namespace qlmr {
-
-// What an import the program starts is for; the journal keeps it with the entry.
-enum class ImportAction {
-    PresetApply,        // a preset configuration
-    PresetUndo,         // the configurations page's undo (InitialAstState.reg)
-    DescriptionsIn,     // the shipped descriptions swapped in
-    DescriptionsBack,   // the description snapshot swapped back
-    BackupRestore,      // a backup put back
-    ServiceStartType,   // one service's start type
-    ChangeUndo,         // a journal entry's before-values put back
-};
 
 // The word the journal stores for an action: "apply", "undo", "descriptions-in", ...
 const char* importActionKey(ImportAction action);

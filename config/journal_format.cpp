@@ -1,11 +1,11 @@
-#include "registry/journal_format.h"
+#include "config/journal_format.h"
 
 #include <map>
 
 #include "base/identity.h"
 #include "config/reg_file.h"
 #include "lang/ini.h"
-#include "services/list_file.h"
+#include "base/text_conversion.h"
 
 namespace qlmr {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "registry/journal_format.h"
+#include "config/journal_format.h"
 
 namespace qlmr {
 

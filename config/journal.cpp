@@ -1,4 +1,4 @@
-#include "registry/journal.h"
+#include "config/journal.h"
 
 #include <algorithm>
 
