@@ -1,7 +1,6 @@
 // Before a swap-back: the values whose originals nothing holds any more, told in a box and the log.
 #include "config/description_lost.h"
 
-#include "app/main_form.h"
 #include "base/environment.h"
 #include "base/identity.h"
 #include "config/description_originals.h"
@@ -24,17 +23,17 @@ std::map<std::string, ServiceTexts, NoCaseLess> textsOfFile(const std::string& p
 
 }  // namespace
 
-void tellLostOriginals(MainForm& form, const std::string& snapshotPath) {
+void tellLostOriginals(const HiddenState& state, PageHost& host, const std::string& snapshotPath) {
     const std::vector<LostOriginal> lost =
-        lostOriginals(form.state.ServiceSysName.items(), *env().registry, journalSwapIns(Journal(programFolder() + kJournalFolder)),
+        lostOriginals(state.ServiceSysName.items(), *env().registry, journalSwapIns(Journal(programFolder() + kJournalFolder)),
                       textsOfFile(snapshotPath), textsOfFile(programFolder() + kConfigFolder + kReplacementDescriptions));
     if (lost.empty()) return;
     std::string names;
     for (size_t i = 0; i < lost.size() && i < 5; ++i) names += (i ? ", " : "") + lost[i].service + "\\" + lost[i].name;
     if (lost.size() > 5) names += ", ...";
-    form.logLine("Исходные описания не найдены для " + std::to_string(lost.size()) +
+    host.logLine("Исходные описания не найдены для " + std::to_string(lost.size()) +
                  " значений, после возврата они останутся заменёнными: " + names);
-    std::string text = form.message("DescriptionsLost");
+    std::string text = host.message("DescriptionsLost");
     if (text == kNoMessage)
         text = "Исходные описания не найдены (%s): после возврата они останутся заменёнными. Их хранит первая "
                "резервная копия реестра.";

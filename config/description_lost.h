@@ -1,13 +1,14 @@
 #pragma once
 #include <string>
 
-namespace qlmr {
+#include "base/hidden_state.h"
+#include "base/page_host.h"
 
-class MainForm;
+namespace qlmr {
 
 // Before a swap-back: tells in a box and the log how many values will stay replaced because
 // their originals are nowhere to be had (the snapshot and the journal both lack them). Says
 // nothing when none.
-void tellLostOriginals(MainForm& form, const std::string& snapshotPath);
+void tellLostOriginals(const HiddenState& state, PageHost& host, const std::string& snapshotPath);
 
 }  // namespace qlmr

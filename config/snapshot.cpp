@@ -3,13 +3,12 @@
 
 #include "base/environment.h"
 #include "base/identity.h"
-#include "app/main_form.h"
-#include "config/reg_file.h"
-#include "platform/files.h"
-#include "platform/text_codec.h"
 #include "config/description_originals.h"
 #include "config/description_trail.h"
 #include "config/journal.h"
+#include "config/reg_file.h"
+#include "platform/files.h"
+#include "platform/text_codec.h"
 
 namespace qlmr {
 namespace {
@@ -48,6 +47,7 @@ void addDescriptionGroup(std::vector<std::string>& lines, RegistryKey& key, int 
     if (auto it = history.previous.find(systemName); it != history.previous.end()) previous = it->second;
     lines.push_back(regCommentLine(index, displayName));
     lines.push_back(regKeyLine(systemName));
+    // A text a journalled swap-in put there is followed back to the one before the swap-ins.
     const auto original = [&](const RegText& stored, bool isName, const std::optional<RegText>& shipped,
                               const std::optional<RegText>& earlier) {
         const std::optional<RegText> swapped = swappedInOriginal(history.swapIns, systemName, isName, stored);
@@ -70,16 +70,16 @@ DescriptionHistory descriptionHistory(const std::string& snapshotPath) {
     return history;
 }
 
-void writeSnapshot(MainForm& form, SnapshotKind kind, const char* fileName, const char* firstLogLine) {
-    std::vector<std::string>& buffer = form.state.RegReadListBox;
+void writeSnapshot(HiddenState& state, PageHost& host, SnapshotKind kind, const char* fileName,
+                   const char* firstLogLine) {
+    std::vector<std::string>& buffer = state.RegReadListBox;
     const std::string path = programFolder() + kRegistryFolder + fileName;
-    const DescriptionHistory history = kind == SnapshotKind::Descriptions ? descriptionHistory(path)
-                                                                           : DescriptionHistory{};
-    buffer = snapshotLines(form.state.ServiceSysName.items(), form.state.ServiceNameCB.items(), *env().registry,
+    const DescriptionHistory history = kind == SnapshotKind::Descriptions ? descriptionHistory(path) : DescriptionHistory{};
+    buffer = snapshotLines(state.ServiceSysName.items(), state.ServiceNameCB.items(), *env().registry,
                            kind, history);
     writeFileAtomically(path, snapshotBytes(buffer));
-    form.logLine(firstLogLine);
-    form.logLine("Имя файла " + path);
+    host.logLine(firstLogLine);
+    host.logLine("Имя файла " + path);
 }
 
 }  // namespace
@@ -107,18 +107,18 @@ std::vector<std::string> snapshotLines(const std::vector<std::string>& systemNam
 // UTF-16LE with a mark, the editor's own export form, where the ANSI code page lacks a letter.
 std::string snapshotBytes(const std::vector<std::string>& lines) { return ansiOrUtf16(joinCrLf(lines)); }
 
-void MainForm::RegReadButtonInitialClick() {
-    writeSnapshot(*this, SnapshotKind::StartTypes, kStartTypesSnapshot,
+void saveInitialStartTypes(HiddenState& state, PageHost& host) {
+    writeSnapshot(state, host, SnapshotKind::StartTypes, kStartTypesSnapshot,
                   "Произведена запись текущего состояния автостарта сервисов ");
 }
 
-void MainForm::RegReadButtonClick() {
-    writeSnapshot(*this, SnapshotKind::StartTypes, kCurrentStartTypes,
+void saveCurrentStartTypes(HiddenState& state, PageHost& host) {
+    writeSnapshot(state, host, SnapshotKind::StartTypes, kCurrentStartTypes,
                   "Произведена запись текущего состояния автостарта сервисов ");
 }
 
-void MainForm::ReadDescriptionClick() {
-    writeSnapshot(*this, SnapshotKind::Descriptions, kDescriptionsSnapshot,
+void saveDescriptions(HiddenState& state, PageHost& host) {
+    writeSnapshot(state, host, SnapshotKind::Descriptions, kDescriptionsSnapshot,
                   "Произведена запись текущего состояния описания сервисов ");
 }
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "base/identity.h"
-#include "app/main_form.h"
 #include "config/filtered_import.h"
 #include "lang/ini.h"
 #include "lang/lang_text.h"
@@ -12,7 +11,6 @@
 #include "lang/lang_messages.h"
 #include "platform/files.h"
 #include "registry/import_watch.h"
-#include "config/journal.h"
 #include "toolkit/dialogs.h"
 
 namespace qlmr {
@@ -26,8 +24,9 @@ constexpr size_t kPreviewLines = 12;
 
 }  // namespace
 
-HistoryPage::HistoryPage(MainForm& form, tk::TabSheet* p, tk::Size sheet) : form_(form) {
-    const int w = sheet.w, h = sheet.h;
+HistoryPage::HistoryPage(tk::Form& form, tk::TabSheet* p, HiddenState& state, PageHost& host, Journal& journal)
+    : state(state), host_(host), journal_(journal) {
+    const int w = kSheetWidth, h = kSheetHeight;
     HistoryList = anchor(form.make<tk::DataReportList>(
                              "HistoryList", p, Rect{8, 8, w - 16, 300},
                              std::vector<tk::DataReportList::Column>{
@@ -48,7 +47,7 @@ HistoryPage::HistoryPage(MainForm& form, tk::TabSheet* p, tk::Size sheet) : form
 }
 
 HistoryPhrases HistoryPage::phrases() const {
-    const IniText file(readLanguageText(form_.currentLanguageFile()).value_or(""));
+    const IniText file(readLanguageText(host_.currentLanguageFile()).value_or(""));
     return [file](const std::string& key) {
         const std::optional<std::string> text = file.value("Msg", key);
         return text ? *text : builtinHistoryPhrase(key);
@@ -56,12 +55,12 @@ HistoryPhrases HistoryPage::phrases() const {
 }
 
 void HistoryPage::reload() {
-    JournalIndex index = form_.journal->load();
+    JournalIndex index = journal_.load();
     for (long line : index.damagedLines) {
         if (std::find(loggedDamage_.begin(), loggedDamage_.end(), line) != loggedDamage_.end()) continue;
         loggedDamage_.push_back(line);
-        form_.logLine("Журнал изменений: пропущена повреждённая строка " + std::to_string(line) + " файла " +
-                      form_.journal->folder() + kJournalIndexFile);
+        host_.logLine("Журнал изменений: пропущена повреждённая строка " + std::to_string(line) + " файла " +
+                      journal_.folder() + kJournalIndexFile);
     }
     std::reverse(index.entries.begin(), index.entries.end());
     const size_t row = size_t(HistoryList->selectedRow());
@@ -91,10 +90,10 @@ void HistoryPage::showValues() {
         return;
     }
     const JournalEntry& entry = entries_[size_t(row)];
-    const std::optional<std::vector<CheckedValue>> values = form_.journal->valuesOf(entry.number);
+    const std::optional<std::vector<CheckedValue>> values = journal_.valuesOf(entry.number);
     if (!values) {
         HistoryValues->setRows({});
-        form_.logLine("Журнал изменений: запись " + form_.journal->beforeFileName(entry.number) +
+        host_.logLine("Журнал изменений: запись " + journal_.beforeFileName(entry.number) +
                       " повреждена или не найдена, пропущена");
         return;
     }
@@ -109,24 +108,24 @@ void HistoryPage::HistoryUndoClick() {
         return;
     }
     const JournalEntry entry = entries_[size_t(row)];
-    Journal& journal = *form_.journal;
+    Journal& journal = journal_;
     const std::string name = journal.beforeFileName(entry.number);
     if (!journal.valuesOf(entry.number)) {
-        form_.logLine("Журнал изменений: запись " + name + " повреждена или не найдена, пропущена");
+        host_.logLine("Журнал изменений: запись " + name + " повреждена или не найдена, пропущена");
         showInfo(formatMessage(words("HistoryDamaged"), name));
         return;
     }
     // The preview: the registry now against the entry's before-values, read as the import check reads them.
     const ImportWatch::Check preview =
-        ImportWatch::prepare(journal.beforeFile(entry.number), name, form_.state.ServiceSysName.items());
+        ImportWatch::prepare(journal.beforeFile(entry.number), name, state.ServiceSysName.items());
     const std::string caption = std::string(kWindowTitle) + " - " + entry.stamp + ", " +
                                 historyActionName(entry.action, words) + ", " + entry.file;
     const std::string question = formatMessage(words("HistoryQuestion"), entry.stamp) + "\n\n" +
                                  historyUndoPreview(preview.values, words, kPreviewLines);
     if (tk::dialogs().question(caption, question, false) == tk::Answer::No) return;
-    form_.importVerified(installedServiceKeysCopy(journal.beforeFile(entry.number)), name, ImportAction::ChangeUndo);
-    form_.logLine("Отменено изменение от " + entry.stamp);
-    form_.logLine("Был использован файл: " + name);
+    host_.importVerified(installedServiceKeysCopy(journal.beforeFile(entry.number)), name, ImportAction::ChangeUndo);
+    host_.logLine("Отменено изменение от " + entry.stamp);
+    host_.logLine("Был использован файл: " + name);
 }
 
 }  // namespace qlmr

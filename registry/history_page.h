@@ -4,18 +4,19 @@
 #include <string>
 #include <vector>
 
+#include "base/hidden_state.h"
+#include "base/page_host.h"
+#include "config/journal.h"
 #include "registry/history_text.h"
-#include "config/journal_format.h"
 #include "toolkit/data_report_list.h"
+#include "toolkit/form.h"
 #include "toolkit/widgets.h"
 
 namespace qlmr {
 
-class MainForm;
-
 class HistoryPage {
 public:
-    HistoryPage(MainForm& form, tk::TabSheet* sheet, tk::Size sheetSize);
+    HistoryPage(tk::Form& form, tk::TabSheet* sheet, HiddenState& state, PageHost& host, Journal& journal);
 
     tk::DataReportList* HistoryList;
     tk::DataReportList* HistoryValues;
@@ -31,7 +32,9 @@ public:
 private:
     HistoryPhrases phrases() const;
     void showValues();
-    MainForm& form_;
+    HiddenState& state;
+    PageHost& host_;
+    Journal& journal_;
     std::vector<JournalEntry> entries_;
     std::vector<long> loggedDamage_;   // index lines already told in the log
 };

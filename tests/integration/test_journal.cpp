@@ -57,8 +57,8 @@ std::vector<JournalEntry> journalEntries() { return Journal(programFolder() + kJ
 // Chooses the entry (newest first on the page) and undoes it, answering Yes.
 void undoEntry(ProgramFixture& p, int row) {
     MainForm& f = *p.form;
-    f.historyPage->HistoryList->selectRow(row);
-    f.historyPage->HistoryUndoClick();
+    f.history->HistoryList->selectRow(row);
+    f.history->HistoryUndoClick();
     REQUIRE(checkReported(f));
 }
 
@@ -96,23 +96,23 @@ TEST_CASE("journal: every kind of import writes its entry, before-values importa
     ProgramFixture p(true);
     useTestLanguage(*p.form);
     MainForm& f = *p.form;
-    f.RegReadButtonInitialClick();   // a first-run snapshot of the start types, for the undo
-    f.BackupAddNewClick();
+    f.hidden->RegReadButtonInitialClick();   // a first-run snapshot of the start types, for the undo
+    f.backups->BackupAddNewClick();
     REQUIRE(waitForRegistryEditors());
-    f.TweackedcfClick();
-    f.ConfigApplyvClick();
+    f.config->TweackedcfClick();
+    f.config->ConfigApplyvClick();
     REQUIRE(checkReported(f));
-    f.ConfigApplyUndoClick();
+    f.config->ConfigApplyUndoClick();
     REQUIRE(checkReported(f));
-    f.ChangeDescriptionButtonClick();
+    f.config->ChangeDescriptionButtonClick();
     REQUIRE(checkReported(f));
-    f.ChangeDescriptionBackButtonClick();
+    f.config->ChangeDescriptionBackButtonClick();
     REQUIRE(checkReported(f));
-    f.BackupSearchClick();
-    for (int i = 0; i < f.BackupBox->count(); ++i)
-        if (f.BackupBox->item(i).rfind("Backup of ", 0) == 0) f.BackupBox->setItemIndex(i);
-    f.BackupBoxClick();
-    f.BackupAddClick();
+    f.backups->BackupSearchClick();
+    for (int i = 0; i < f.backups->BackupBox->count(); ++i)
+        if (f.backups->BackupBox->item(i).rfind("Backup of ", 0) == 0) f.backups->BackupBox->setItemIndex(i);
+    f.backups->BackupBoxClick();
+    f.backups->BackupAddClick();
     REQUIRE(checkReported(f));
     undoEntry(p, 0);
 
@@ -120,7 +120,7 @@ TEST_CASE("journal: every kind of import writes its entry, before-values importa
     REQUIRE(entries.size() == 6);
     const char* actions[] = {"apply", "undo", "descriptions-in", "descriptions-back", "restore", "change-undo"};
     const std::string files[] = {"tweaked.html.reg", "InitialAstState.reg", kReplacementDescriptions,
-                                 "InitialDescription.reg", f.BackupNameTextLb->text(), "Change 000005.reg"};
+                                 "InitialDescription.reg", f.backups->BackupNameTextLb->text(), "Change 000005.reg"};
     for (size_t i = 0; i < entries.size(); ++i) {
         CAPTURE(i);
         CHECK(entries[i].number == long(i + 1));
@@ -143,10 +143,10 @@ TEST_CASE("journal: every kind of import writes its entry, before-values importa
     CHECK(log[log.size() - 3] == "Отменено изменение от " + entries[4].stamp);
     CHECK(log[log.size() - 2] == "Был использован файл: Change 000005.reg");
     // The page: newest first, every column filled.
-    REQUIRE(f.historyPage->HistoryList->rows().size() == 6);
-    CHECK(f.historyPage->HistoryList->rows()[0][1] == "Отмена изменения");
-    CHECK(f.historyPage->HistoryList->rows()[5][2] == "tweaked.html.reg");
-    CHECK(f.historyPage->HistoryList->rows()[5][4].rfind("совпали все", 0) == 0);
+    REQUIRE(f.history->HistoryList->rows().size() == 6);
+    CHECK(f.history->HistoryList->rows()[0][1] == "Отмена изменения");
+    CHECK(f.history->HistoryList->rows()[5][2] == "tweaked.html.reg");
+    CHECK(f.history->HistoryList->rows()[5][4].rfind("совпали все", 0) == 0);
 }
 
 TEST_CASE("journal: after a restart the undo of an apply gives back exactly the values it changed; an undo of that undo") {
@@ -159,8 +159,8 @@ TEST_CASE("journal: after a restart the undo of an apply gives back exactly the 
     std::map<std::string, std::optional<unsigned long>> applied;
     {
         ProgramFixture p(true);
-        p.form->GamingcfClick();
-        p.form->ConfigApplyvClick();
+        p.form->config->GamingcfClick();
+        p.form->config->ConfigApplyvClick();
         REQUIRE(checkReported(*p.form));
         applied = startTypes(names);
         REQUIRE(applied != before);
@@ -176,11 +176,11 @@ TEST_CASE("journal: after a restart the undo of an apply gives back exactly the 
     ProgramFixture p(true);
     MainForm& f = *p.form;
     f.FormShow();   // the start-up fills the page from the journal
-    REQUIRE(f.historyPage->entries().size() == 1);
-    f.historyPage->HistoryList->selectRow(0);
-    CHECK(f.historyPage->HistoryValues->rows().size() == size_t(f.historyPage->entries()[0].values));
+    REQUIRE(f.history->entries().size() == 1);
+    f.history->HistoryList->selectRow(0);
+    CHECK(f.history->HistoryValues->rows().size() == size_t(f.history->entries()[0].values));
     undoEntry(p, 0);
-    CHECK(p.dialogs.shown.back().caption.find(f.historyPage->entries()[1].stamp) != std::string::npos);
+    CHECK(p.dialogs.shown.back().caption.find(f.history->entries()[1].stamp) != std::string::npos);
     CHECK(p.dialogs.shown.back().text.find("Изменится:") != std::string::npos);
     CHECK(startTypes(names) == expected);
 
@@ -199,13 +199,13 @@ TEST_CASE("journal: a declined import's entry says nothing changed") {
     ProgramFixture p(true);
     p.shell.declineImports = true;
     MainForm& f = *p.form;
-    f.TweackedcfClick();
-    f.ConfigApplyvClick();
+    f.config->TweackedcfClick();
+    f.config->ConfigApplyvClick();
     REQUIRE(checkReported(f));
     const std::vector<JournalEntry> entries = journalEntries();
     REQUIRE(entries.size() == 1);
     CHECK(entries[0].result.kind == JournalResult::Kind::Declined);
-    CHECK(f.historyPage->HistoryList->rows()[0][4] == "отклонён: ничего не изменилось");
+    CHECK(f.history->HistoryList->rows()[0][4] == "отклонён: ничего не изменилось");
 }
 
 TEST_CASE("journal: a damaged index line, a foreign file and an entry without its files are skipped, never deleted") {
@@ -214,11 +214,11 @@ TEST_CASE("journal: a damaged index line, a foreign file and an entry without it
     prepareConfigFolder(true);
     {
         ProgramFixture p(true);
-        p.form->TweackedcfClick();
-        p.form->ConfigApplyvClick();
+        p.form->config->TweackedcfClick();
+        p.form->config->ConfigApplyvClick();
         REQUIRE(checkReported(*p.form));
-        p.form->GamingcfClick();
-        p.form->ConfigApplyvClick();
+        p.form->config->GamingcfClick();
+        p.form->config->ConfigApplyvClick();
         REQUIRE(checkReported(*p.form));
     }
     const std::string folder = std::string(kJournalFolder);
@@ -229,19 +229,19 @@ TEST_CASE("journal: a damaged index line, a foreign file and an entry without it
     ProgramFixture p(true);
     MainForm& f = *p.form;
     f.FormShow();
-    REQUIRE(f.historyPage->entries().size() == 2);
+    REQUIRE(f.history->entries().size() == 2);
     CHECK(logTexts(f).back() == "Журнал изменений: пропущена повреждённая строка 5 файла " + programFolder() + folder +
                                     kJournalIndexFile);
-    f.historyPage->HistoryList->selectRow(1);   // the first apply, its .set file spoilt
-    CHECK(f.historyPage->HistoryValues->rows().empty());
+    f.history->HistoryList->selectRow(1);   // the first apply, its .set file spoilt
+    CHECK(f.history->HistoryValues->rows().empty());
     CHECK(logTexts(f).back() == "Журнал изменений: запись Change 000001.reg повреждена или не найдена, пропущена");
     const size_t calls = p.shell.calls.size();
-    f.historyPage->HistoryUndoClick();
+    f.history->HistoryUndoClick();
     CHECK(p.shell.calls.size() == calls);
     CHECK(p.dialogs.last("info") == "Запись журнала Change 000001.reg повреждена или не найдена: её значения не прочитаны.");
     // The next import goes on numbering after the entries there are; nothing was removed.
-    f.CommoncfClick();
-    f.ConfigApplyvClick();
+    f.config->CommoncfClick();
+    f.config->ConfigApplyvClick();
     REQUIRE(checkReported(f));
     CHECK(journalEntries().back().number == 3);
     CHECK(readProgramFile(folder + "notes.txt") == "someone's notes");
@@ -259,41 +259,41 @@ TEST_CASE("fault: the original descriptions come back whatever happened to the s
     FileAway keep(std::string("Configz\\") + kReplacementDescriptions);   // puts the shipped file back
     writeProgramFile(keep.name, keep.bytes);
     std::unique_ptr<ProgramFixture> p = std::make_unique<ProgramFixture>(true);
-    p->form->ChangeDescriptionButtonClick();
+    p->form->config->ChangeDescriptionButtonClick();
     REQUIRE(checkReported(*p->form));
     REQUIRE(serviceText("Spooler", "Description") == "Загружает в память файлы для последующей печати.");
     bool byUndo = false;
     SUBCASE("the file changed, then a preset") {
         editShippedDescriptions();
-        p->form->TweackedcfClick();
-        p->form->ConfigApplyvClick();
+        p->form->config->TweackedcfClick();
+        p->form->config->ConfigApplyvClick();
         REQUIRE(checkReported(*p->form));
     }
     SUBCASE("the file missing, then a preset") {
         deleteProgramFile(keep.name);
-        p->form->TweackedcfClick();
-        p->form->ConfigApplyvClick();
+        p->form->config->TweackedcfClick();
+        p->form->config->ConfigApplyvClick();
         REQUIRE(checkReported(*p->form));
     }
     SUBCASE("the file changed and swapped in again") {
         editShippedDescriptions();
-        p->form->ChangeDescriptionButtonClick();
+        p->form->config->ChangeDescriptionButtonClick();
         REQUIRE(checkReported(*p->form));
         CHECK(serviceText("Spooler", "Description") == "Загружает файлы в память для последующей печати (исправлено).");
     }
     SUBCASE("two applies and a restart, the file changed") {
-        p->form->TweackedcfClick();
-        p->form->ConfigApplyvClick();
+        p->form->config->TweackedcfClick();
+        p->form->config->ConfigApplyvClick();
         REQUIRE(checkReported(*p->form));
-        p->form->GamingcfClick();
-        p->form->ConfigApplyvClick();
+        p->form->config->GamingcfClick();
+        p->form->config->ConfigApplyvClick();
         REQUIRE(checkReported(*p->form));
         p.reset();
         editShippedDescriptions();
         p = std::make_unique<ProgramFixture>(true);
         p->form->FormShow();
-        p->form->CommoncfClick();
-        p->form->ConfigApplyvClick();   // a snapshot after the restart
+        p->form->config->CommoncfClick();
+        p->form->config->ConfigApplyvClick();   // a snapshot after the restart
         REQUIRE(checkReported(*p->form));
     }
     SUBCASE("the undo of the swap-in after the file changed") {
@@ -303,7 +303,7 @@ TEST_CASE("fault: the original descriptions come back whatever happened to the s
         byUndo = true;
     }
     if (!byUndo) {
-        p->form->ChangeDescriptionBackButtonClick();
+        p->form->config->ChangeDescriptionBackButtonClick();
         REQUIRE(checkReported(*p->form));
         CHECK(lostBoxes(*p) == 0);
     }
@@ -316,11 +316,11 @@ TEST_CASE("fault: with the snapshot and the journal deleted by hand, the swap-ba
     prepareConfigFolder(true);
     ProgramFixture p(true);
     MainForm& f = *p.form;
-    f.ChangeDescriptionButtonClick();
+    f.config->ChangeDescriptionButtonClick();
     REQUIRE(checkReported(f));
     removeProgramFolderTree(kJournalFolder);
     deleteProgramFile(std::string(kRegistryFolder) + "InitialDescription.reg");
-    f.ChangeDescriptionBackButtonClick();
+    f.config->ChangeDescriptionBackButtonClick();
     REQUIRE(checkReported(f));
     const auto log = logTexts(f);
     bool told = false;
