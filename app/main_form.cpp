@@ -4,6 +4,7 @@
 #include "base/identity.h"
 #include "services/builtin_catalogue.h"
 #include "app/window_parts.h"
+#include "base/log_prefix.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "registry/import_watch.h"

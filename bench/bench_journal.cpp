@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/hidden_state.h"
+#include "base/hidden_state.h"
+#include "services/builtin_catalogue.h"
+#include "base/file_names.h"
 #include "base/identity.h"
 #include "bench/support/report.h"
 #include "platform/files.h"

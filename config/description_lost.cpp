@@ -2,6 +2,7 @@
 #include "config/description_lost.h"
 
 #include "base/environment.h"
+#include "base/file_names.h"
 #include "base/identity.h"
 #include "config/description_originals.h"
 #include "config/description_trail.h"

@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 
+#include "base/file_names.h"
 #include "base/identity.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
