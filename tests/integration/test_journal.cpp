@@ -92,7 +92,12 @@ TEST_CASE("journal: every kind of import writes its entry, before-values importa
     const std::vector<std::string> names = catalogueNames();
     ServiceKeysGuard guard(names);
     prepareConfigFolder(true);
-    setServiceString("Alerter", "DisplayName", "Оповещатель без описания");   // no Description: "=-"
+    // Spooler without its description: the swap-in's before-values remove it again ("=-").
+    HKEY spooler = nullptr;
+    REQUIRE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Services\\Spooler", 0, KEY_SET_VALUE,
+                          &spooler) == ERROR_SUCCESS);
+    RegDeleteValueW(spooler, L"Description");
+    RegCloseKey(spooler);
     setServiceDword("wuauserv", "Start", 3);
     ProgramFixture p(true);
     useTestLanguage(*p.form);
@@ -138,8 +143,10 @@ TEST_CASE("journal: every kind of import writes its entry, before-values importa
     CHECK(apply.find("[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\wuauserv]\r\n\"Start\"=dword:00000003") !=
           std::string::npos);
     const std::string swapIn = journalFileText("Change 000003.reg");
-    CHECK(swapIn.find("[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\Alerter]\r\n\"Description\"=-") !=
-          std::string::npos);
+    const size_t spoolerKey = swapIn.find("[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\Spooler]\r\n");
+    REQUIRE(spoolerKey != std::string::npos);
+    const std::string group = swapIn.substr(spoolerKey, swapIn.find('[', spoolerKey + 1) - spoolerKey);
+    CHECK(group.find("\r\n\"Description\"=-\r\n") != std::string::npos);
     const auto log = logTexts(f);
     CHECK(log[log.size() - 3] == "Отменено изменение от " + entries[4].stamp);
     CHECK(log[log.size() - 2] == "Был использован файл: Change 000005.reg");
