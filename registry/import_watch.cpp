@@ -125,6 +125,7 @@ void ImportWatch::finish() {
     followers_.clear();
     Check done = std::move(check_);
     report_(finishImportCheck(done));
+    if (onChecked) onChecked(done);
 }
 
 std::vector<std::string> finishImportCheck(ImportWatch::Check& check) {

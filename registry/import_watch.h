@@ -29,6 +29,7 @@ public:
         std::vector<CheckedValue> values;
         std::set<unsigned long> processesBefore;        // to tell the editor's own helpers
         std::unique_ptr<RegistryChangeWatch> branch;    // armed before the editor starts
+        long journalEntry = 0;   // the journal's entry of this import; 0 for none
     };
 
     explicit ImportWatch(Report report);
@@ -48,6 +49,8 @@ public:
     static constexpr unsigned kPollMilliseconds = 100;
     // The editor's helpers are waited for this long at most (the user may sit at its question).
     static constexpr unsigned long kMostFollowMilliseconds = 10 * 60 * 1000;
+    // Told each finished check after its report, the after side read.
+    std::function<void(const Check&)> onChecked;
 
 private:
     enum class Stage { Editor, Followers, Settling };

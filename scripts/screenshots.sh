@@ -3,7 +3,8 @@
 # 96 DPI on a 1024x768 screen, and the services and backups pages at 144 DPI on a 1920x1080 one.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build="$root/build"
+source "$root/scripts/target.sh"   # the 64-bit build where the machine runs no 32-bit programs
+build="$root/$qlmr_build_name"
 source "$root/scripts/wine-env.sh" "$build" 2>/dev/null
 export WINEPREFIX="$build/shotprefix"
 export WINEDEBUG=-all
