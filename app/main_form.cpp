@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "app/identity.h"
+#include "registry/backup_watch.h"
 #include "registry/import_watch.h"
 
 namespace qlmr {
@@ -50,6 +51,7 @@ MainForm::MainForm() : tk::Form("TMainForm", "MainForm", {0, 0, 1000, 700}, 0x00
     loadBuiltinCatalogue(state);
     setMinimumClientSize({780, 572});
     importWatch = std::make_unique<ImportWatch>([this](const std::vector<std::string>& lines) { reportImportCheck(lines); });
+    backupWatch = std::make_unique<BackupWatch>([this](const BackupCheckResult& r) { reportBackupCheck(r); });
     onKeyDown = [this](int key) { FormKeyDown(key); };
     onShow = [this] { FormShow(); };
     setCaption(kWindowTitle);

@@ -17,6 +17,8 @@ namespace qlmr {
 class LangForm;
 class AboutForm;
 class ImportWatch;
+class BackupWatch;
+struct BackupCheckResult;
 
 class MainForm : public tk::Form {
 public:
@@ -94,7 +96,8 @@ public:
 
     LangForm* langForm = nullptr;
     AboutForm* aboutForm = nullptr;
-    std::unique_ptr<ImportWatch> importWatch;   // the check after the latest import
+    std::unique_ptr<ImportWatch> importWatch;   // the checks after the imports
+    std::unique_ptr<BackupWatch> backupWatch;   // the checks after the exports
 
     // ---- start-up and shell
     void FormCreate();
@@ -102,7 +105,8 @@ public:
     void logLine(const std::string& text);   // prefix + text at the end of the log
     void PauseWithMessages(unsigned long ms);
     std::string currentLanguageFile() const;   // program folder + "Langz\" + current name
-    std::string message(const std::string& key) const;   // from the current language file
+    // From the current language file; the built-in text where the file gives none.
+    std::string message(const std::string& key) const;
     std::string settingsPath() const;
 
     // ---- activity log
@@ -113,6 +117,7 @@ public:
 
     // ---- catalogue, details, state check, filters, start and stop
     void LoadServiceLists();
+    void reportListFilesProblem();   // the three list files disagree
     void LoadDisplayNames(const std::string& languageFileName);
     void ServiceNameCBUniChange();
     void ServiceNamesClick();
@@ -157,7 +162,12 @@ public:
     void RegistryJumpButtonClick();
     // Imports through the registry editor and checks the registry once the editor has ended.
     void importVerified(const std::string& path, const std::string& shownName);
+    // Says so and ends the handler when the file holds no registry values.
+    void refuseEmptyImport(const std::string& path, const std::string& shownName);
     void reportImportCheck(const std::vector<std::string>& lines);
+    void reportBackupCheck(const BackupCheckResult& result);
+    void markFailedBackups();   // the list's lines again, failed backups marked
+    bool confirmIncompleteRestore(const std::string& name, const std::string& path);
 
     // ---- languages
     void OptLangComboBoxEnter();

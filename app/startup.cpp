@@ -3,6 +3,7 @@
 
 #include "app/identity.h"
 #include "app/main_form.h"
+#include "lang/builtin_messages.h"
 #include "lang/lang_form.h"
 #include "lang/lang_messages.h"
 #include "lang/translation.h"
@@ -33,7 +34,7 @@ std::string MainForm::currentLanguageFile() const {
 }
 
 std::string MainForm::message(const std::string& key) const {
-    return ReadLangMessage("Msg", key, currentLanguageFile());
+    return readMessageOrBuiltin(key, currentLanguageFile());
 }
 
 void MainForm::FormCreate() {
@@ -61,7 +62,7 @@ void MainForm::FormCreate() {
 
     if (fileExists(regs + "InitialAstState.reg")) state.InitialEdit = "Yes";
     if (state.InitialEdit == "No") {
-        const std::string question = ReadLangMessage("Msg", "msg14", programFolder() + kLangFolder + langName);
+        const std::string question = readMessageOrBuiltin("msg14", programFolder() + kLangFolder + langName);
         if (!askFirstRun(question)) return;
         BackupAddNewClick();
         RegReadButtonInitialClick();

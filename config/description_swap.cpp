@@ -12,6 +12,7 @@ void MainForm::ChangeDescriptionButtonClick() {
     const std::string path = programFolder() + kConfigFolder + kReplacementDescriptions;
     ReadDescriptionClick();
     showInfo(formatMessage(message("msg2"), path));
+    refuseEmptyImport(path, kReplacementDescriptions);
     importVerified(installedServiceKeysCopy(path), kReplacementDescriptions);
     logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Вернуть описание сервисов\"");
@@ -22,6 +23,7 @@ void MainForm::ChangeDescriptionButtonClick() {
 void MainForm::ChangeDescriptionBackButtonClick() {
     const std::string path = programFolder() + kRegistryFolder + "InitialDescription.reg";
     showInfo(formatMessage(message("msg2"), path));
+    refuseEmptyImport(path, "InitialDescription.reg");
     importVerified(installedServiceKeysCopy(path), "InitialDescription.reg");
     logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Сменить описание сервисов\"");

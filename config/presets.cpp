@@ -68,6 +68,7 @@ void MainForm::ConfigApplyvClick() {
     RegReadButtonClick();
     ReadDescriptionClick();
     showInfo(formatMessage(message("msg9"), fileName));
+    refuseEmptyImport(programFolder() + kConfigFolder + fileName, fileName);
     importVerified(installedServiceKeysCopy(programFolder() + kConfigFolder + fileName), fileName);
     logImport(*this, "Конфигурация скопирована в реестр", fileName);
     showInfo(message("msg10"));
@@ -77,6 +78,7 @@ void MainForm::ConfigApplyUndoClick() {
     const std::string path = env().shortPath(programFolder() + kRegistryFolder + "InitialAstState.reg");
     if (!askQuestion(formatMessage(message("msg15"), state.ConfigRegFileName))) return;
     showInfo(formatMessage(message("msg9"), path));
+    refuseEmptyImport(path, "InitialAstState.reg");
     importVerified(installedServiceKeysCopy(path), "InitialAstState.reg");
     logImport(*this, "Восстановлено первоначальное состояние сервисов", path);
     showInfo(message("msg10"));

@@ -3,11 +3,13 @@
 #include "app/identity.h"
 #include "app/last_stamp.h"
 #include "app/main_form.h"
+#include "lang/builtin_messages.h"
 #include "lang/lang_messages.h"
 #include "lang/message_format.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/secure_wipe.h"
+#include "registry/backup_watch.h"
 #include "registry/regedit.h"
 
 namespace qlmr {
@@ -30,7 +32,7 @@ void logBranch(MainForm& form, const std::string& firstLine, const std::string& 
 void MainForm::BackupSearchClick() {
     BackupBox->clear();
     logLine("Начало поиска резервных копий");
-    for (const std::string& name : listFiles(registryFolder(), "*.reg")) BackupBox->add(name);
+    for (const std::string& name : listFiles(registryFolder(), "*.reg")) BackupBox->add(backupWatch->listLine(name));
     logLine("Конец поиска резервных копий");
     logLine("Найдено " + std::to_string(BackupBox->count()) + " резервных копий");
 }
@@ -38,7 +40,7 @@ void MainForm::BackupSearchClick() {
 void MainForm::BackupBoxClick() {
     const int i = BackupBox->itemIndex();
     if (i < 0 || i >= BackupBox->count()) return;
-    const std::string name = BackupBox->item(i);
+    const std::string name = BackupWatch::fileOfLine(BackupBox->item(i));
     BackupNameTextLb->setText(name);
     BackupPathTextlb->setText(registryFolder() + name);
     state.TrueCheckBox = true;
@@ -50,27 +52,33 @@ void MainForm::BackupAddClick() {
         return;
     }
     const std::string name = BackupNameTextLb->text();
+    if (!confirmIncompleteRestore(name, BackupPathTextlb->text())) return;
     showInfo(formatMessage(message("msg2"), name));
+    refuseEmptyImport(BackupPathTextlb->text(), name);
     importVerified(BackupPathTextlb->text(), name);
     logBranch(*this, "Реестр восстановлен из резерной копии", "Был использован файл: " + name);
 }
 
 void MainForm::BackupAddNewClick() {
-    // The list is refreshed after the pause whether the export could be started or not.
-    auto settle = [this] {
+    // The list is refreshed after the pause whether the export could be started or not; the
+    // export's check is reported after that.
+    std::unique_ptr<WatchedProcess> editor;
+    std::string path, name;
+    auto settle = [&] {
         PauseWithMessages(500);
         BackupSearchClick();
+        if (editor) backupWatch->watch(path, name, std::move(editor));
     };
     try {
         // Also runs at start-up, before the current language is known.
         const std::string langName = readProfileString(settingsPath(), "Program", "LangName", "No data");
-        const std::string name = newBackupName();
-        showInfo(formatMessage(ReadLangMessage("Msg", "msg3", programFolder() + kLangFolder + langName), name));
-        const std::string path = registryFolder() + name;
+        name = newBackupName();
+        showInfo(formatMessage(readMessageOrBuiltin("msg3", programFolder() + kLangFolder + langName), name));
+        path = registryFolder() + name;
         // The editor would fail silently on a missing folder; say so instead of logging a backup.
         requireFolderFor(path);
         tk::Application::instance().processMessages();
-        exportServicesBranch(handle(), path);
+        editor = exportServicesBranch(handle(), path);
         logBranch(*this, "Создана резервная копия реестра", "Скопированна в файл: " + name);
     } catch (...) {
         settle();

@@ -2,13 +2,16 @@
 
 #include <cctype>
 #include <map>
+#include <stdexcept>
 
 #include "app/environment.h"
 #include "app/identity.h"
 #include "app/main_form.h"
+#include "config/empty_import.h"
 #include "config/reg_file.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
+#include "registry/backup_check.h"
 #include "registry/regedit.h"
 
 namespace qlmr {
@@ -49,43 +52,52 @@ ImportWatch::Check ImportWatch::prepare(const std::string& path, const std::stri
         return check;
     }
     check.fileRead = true;
-    const RegFileContent file = parseRegFile(regFileText(bytes, ansiToUtf8));
+    const std::string text = regFileText(bytes, ansiToUtf8);
+    check.cutOff = isCutOffBranchExport(text);
+    const RegFileContent file = parseRegFile(text);
     check.values = valuesToCheck(file, services, ansiToUtf8);
     readRegistry(check.values, &CheckedValue::before);
     return check;
 }
 
-void ImportWatch::drop() {
-    timer_.stop();
-    editor_.reset();
-}
-
 void ImportWatch::watch(Check check, std::unique_ptr<WatchedProcess> editor) {
-    drop();
-    editor_ = std::move(editor);
-    check_ = std::move(check);
-    if (editor_) timer_.start(kPollMilliseconds, [this] { poll(); });
-}
-
-void ImportWatch::poll() {
-    if (!editor_ || !editor_->exited()) return;
-    timer_.stop();
-    editor_.reset();
-    Check done = std::move(check_);
-    report_(finishImportCheck(done));
+    auto waiting = std::make_shared<Check>(std::move(check));
+    queue_.watch(std::move(editor), [this, waiting]() -> ImportQueue::Report {
+        const std::vector<std::string> lines = finishImportCheck(*waiting);
+        return [this, lines] { report_(lines); };
+    });
 }
 
 std::vector<std::string> finishImportCheck(ImportWatch::Check& check) {
     if (!check.fileRead)
         return {"Проверка импорта: файл " + check.shownName + " не прочитан, сравнивать не с чем"};
     readRegistry(check.values, &CheckedValue::after);
-    return importCheckLines(check.values, check.shownName);
+    std::vector<std::string> lines = importCheckLines(check.values, check.shownName);
+    // What the file lacks was not restored: such a file never reads as a full match.
+    if (check.cutOff) lines.front() += "; файл обрывается на середине строки: ветка в нем не вся";
+    return lines;
 }
 
 void MainForm::importVerified(const std::string& path, const std::string& shownName) {
-    importWatch->drop();   // its editor may end while this one starts: its report would come amid this import
     ImportWatch::Check check = ImportWatch::prepare(path, shownName, state.ServiceSysName.items());
     importWatch->watch(std::move(check), importRegistryFile(handle(), path));
+}
+
+// Ends the handler before the editor starts, as a failed start does: the editor would import
+// nothing and the check would count nothing as a match. A missing or unreadable file is left to
+// the editor, which reports it itself.
+void MainForm::refuseEmptyImport(const std::string& path, const std::string& shownName) {
+    if (!fileExists(path)) return;
+    std::string bytes;
+    try {
+        bytes = readFileBytes(path);
+    } catch (const std::exception&) {
+        return;
+    }
+    if (holdsRegistryValues(parseRegFile(regFileText(bytes, ansiToUtf8)))) return;
+    const std::string line = noRegistryValuesLine(shownName);
+    logLine(line);
+    throw std::runtime_error(line);
 }
 
 void MainForm::reportImportCheck(const std::vector<std::string>& lines) {

@@ -9,7 +9,7 @@
 
 #include "config/import_check.h"
 #include "platform/shell.h"
-#include "toolkit/timer.h"
+#include "registry/import_queue.h"
 
 namespace qlmr {
 
@@ -21,6 +21,7 @@ public:
     struct Check {
         std::string shownName;   // the file as the log names it
         bool fileRead = false;
+        bool cutOff = false;   // an export of the branch that stops inside a line
         std::vector<CheckedValue> values;
     };
 
@@ -30,21 +31,18 @@ public:
     // Reads the file and what the registry holds now for it; call just before the editor starts.
     static Check prepare(const std::string& path, const std::string& shownName,
                          const std::vector<std::string>& services);
-    // Watches the editor; a check still waiting is dropped for this one. Without a process to
-    // watch there is nothing to wait for, and no check.
+    // Watches the editor behind the checks still waiting; each is reported in turn. Without a
+    // process to watch there is nothing to wait for, and no check.
     void watch(Check check, std::unique_ptr<WatchedProcess> editor);
-    bool pending() const { return editor_ != nullptr; }
-    void drop();   // forgets a check still waiting
-    // One look at the editor: when it has ended, the check is made and reported.
-    void poll();
+    bool pending() const { return queue_.pending(); }
+    // One look at the editors: the checks of those that have ended are made and reported.
+    void poll() { queue_.poll(); }
 
-    static constexpr unsigned kPollMilliseconds = 100;
+    static constexpr unsigned kPollMilliseconds = ImportQueue::kPollMilliseconds;
 
 private:
     Report report_;
-    Check check_;
-    std::unique_ptr<WatchedProcess> editor_;
-    tk::Timer timer_;
+    ImportQueue queue_;
 };
 
 // The activity-log lines of a finished check, with the registry read now.

@@ -3,7 +3,9 @@
 #include "app/main_form.h"
 #include "lang/lang_text.h"
 #include "platform/files.h"
+#include "toolkit/dialogs.h"
 #include "services/builtin_catalogue.h"
+#include "services/list_check.h"
 #include "services/list_readers.h"
 
 namespace qlmr {
@@ -42,6 +44,17 @@ void MainForm::LoadServiceLists() {
     state.ServiceTMName.clear();
     state.ServiceTMName.assign(readAnsiList(folder + kHostNames));
     logLine("Загружен список имен сервисов,отображаемых в Task Manager");
+    reportListFilesProblem();
+}
+
+// Said once, after the specified lines; the lists are used as loaded all the same.
+void MainForm::reportListFilesProblem() {
+    const std::optional<std::string> problem = listFilesProblem(
+        {{kRussianNames, state.ServiceNameCB.items()}, {kSystemNames, state.ServiceSysName.items()},
+         {kHostNames, state.ServiceTMName.items()}}, 1);
+    if (!problem) return;
+    logLine(*problem);
+    tk::dialogs().error(*problem);
 }
 
 void MainForm::LoadDisplayNames(const std::string& languageFileName) {
