@@ -12,6 +12,7 @@
 namespace qlmr {
 
 void MainForm::reportBackupCheck(const BackupCheckResult& result) {
+    backupWatch->remember(result);
     for (const std::string& line : result.lines) logLine(line);
     if (result.whole) return;
     markFailedBackups();

@@ -39,6 +39,7 @@ BackupCheckResult checkBackupFile(const std::string& path, const std::string& na
             failure = std::string("Не прочитана ветка реестра ") + kServicesBranch;
     }
     BackupCheckResult result;
+    result.name = name;
     result.lines = backupCheckLines(name, coverage, failure);
     result.whole = !failure && coverage.complete();
     return result;
@@ -47,9 +48,15 @@ BackupCheckResult checkBackupFile(const std::string& path, const std::string& na
 void BackupWatch::watch(const std::string& path, const std::string& name, std::unique_ptr<WatchedProcess> editor) {
     queue_.watch(std::move(editor), [this, path, name]() -> ImportQueue::Report {
         const BackupCheckResult result = checkBackupFile(path, name);
-        if (!result.whole) failed_.insert(name);
         return [this, result] { report_(result); };
     });
+}
+
+void BackupWatch::remember(const BackupCheckResult& result) {
+    if (result.whole)
+        failed_.erase(result.name);
+    else
+        failed_.insert(result.name);
 }
 
 std::string BackupWatch::listLine(const std::string& name) const { return failed(name) ? name + kFailedMark : name; }

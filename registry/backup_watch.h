@@ -14,6 +14,7 @@
 namespace qlmr {
 
 struct BackupCheckResult {
+    std::string name;                 // the backup's file name
     std::vector<std::string> lines;   // for the activity log
     bool whole = false;
 };
@@ -30,6 +31,7 @@ public:
     bool pending() const { return queue_.pending(); }
     void poll() { queue_.poll(); }
     bool failed(const std::string& name) const { return failed_.count(name) != 0; }
+    void remember(const BackupCheckResult& result);   // a failed one is marked from now on
 
     // The backups list's line for a file, and the file of a line.
     std::string listLine(const std::string& name) const;
