@@ -72,7 +72,7 @@ TEST_CASE("backup check: a whole export is told with its counts, a cut or missin
     CHECK_FALSE(lacking.complete());
     CHECK(lacking.firstMissing == "SYSTEM\\CurrentControlSet\\Services\\Winmgmt\\ImagePath");
 
-    for (const std::string text : {std::string(), std::string("\x13\x99garbage"), std::string("just text\r\n")})
+    for (const std::string& text : {std::string(), std::string("\x13\x99garbage"), std::string("just text\r\n")})
         CHECK(backupCoverage(kBranch, text).missingKeys == 4);
     CHECK(backupCheckLines("b.reg", {}, std::string("Файл не найден: C:\\b.reg")) ==
           std::vector<std::string>{"Резервная копия не создана или неполна: b.reg", "Файл не найден: C:\\b.reg"});
@@ -82,7 +82,7 @@ TEST_CASE("backup check: a whole export is told with its counts, a cut or missin
 }
 
 TEST_CASE("empty import: a file in which the reader finds no value is named, a deletion counts as content") {
-    for (const std::string text : {std::string(), std::string("\x01\xFE\x7F random"), std::string("notes\r\nmore\r\n"),
+    for (const std::string& text : {std::string(), std::string("\x01\xFE\x7F random"), std::string("notes\r\nmore\r\n"),
                                    std::string("Windows Registry Editor Version 5.00\r\n\r\n"),
                                    std::string("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SYSTEM\\X]\r\n")})
         CHECK_FALSE(holdsRegistryValues(parseRegFile(text)));

@@ -42,7 +42,7 @@ TEST_CASE("list check: lists of unequal length name the file that differs") {
 }
 
 TEST_CASE("list check: a system name that cannot name a key is told with its line") {
-    for (const std::string bad : {std::string(""), std::string("a\\b"), std::string("\xEF\xBB\xBFwuauserv") + "\t",
+    for (const std::string& bad : {std::string(""), std::string("a\\b"), std::string("\xEF\xBB\xBFwuauserv") + "\t",
                                   std::string(256, 'x')}) {
         CAPTURE(bad);
         Names names = systemNames(5);

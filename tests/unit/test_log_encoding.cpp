@@ -27,7 +27,7 @@ TEST_CASE("log encoding: a text the code page holds is one byte per letter, else
     REQUIRE(ansi);
     CHECK(*ansi == "[09.12.2026 11.03.19] \xD1\xEB\xF3\xE6\xE1\xE0 \xA8\xEB\xEA\xE0 \xE7\xE0\xEF\xF3\xF9\xE5\xED\xE0\r\n");
     // A letter outside the page, an unpaired lead byte, a cut sequence: not in one byte each.
-    for (const std::string text : {std::string("Zürich"), std::string("a\xD0"), std::string("\xE2\x82"),
+    for (const std::string& text : {std::string("Zürich"), std::string("a\xD0"), std::string("\xE2\x82"),
                                    std::string("\xF0\x9F\x98\x80")})
         CHECK_FALSE(encoder.encode(text));
     CHECK(utf16leWithMark("Aя") == std::string("\xFF\xFE" "A\x00" "\x4F\x04", 6));
