@@ -3,7 +3,7 @@
 namespace qlmr {
 
 void ImportQueue::watch(std::unique_ptr<WatchedProcess> program, Finish finish) {
-    order_.finishEnded();   // an earlier editor that has ended is read now, before this one changes anything
+    order_.finishEnded();
     if (!program) return;
     order_.add(std::move(program), std::move(finish));
     if (!timer_.running()) timer_.start(kPollMilliseconds, [this] { poll(); });

@@ -21,6 +21,8 @@ public:
     void watch(std::unique_ptr<WatchedProcess> program, Finish finish);
     // Finishes every check whose program has ended and reports those whose turn it is.
     void poll();
+    // Finishes the checks whose program has ended, without reporting: before another import starts.
+    void settle() { order_.finishEnded(); }
     bool pending() const { return !order_.empty(); }
 
     static constexpr unsigned kPollMilliseconds = 100;

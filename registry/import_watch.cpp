@@ -79,6 +79,7 @@ std::vector<std::string> finishImportCheck(ImportWatch::Check& check) {
 }
 
 void MainForm::importVerified(const std::string& path, const std::string& shownName) {
+    importWatch->settle();
     ImportWatch::Check check = ImportWatch::prepare(path, shownName, state.ServiceSysName.items());
     importWatch->watch(std::move(check), importRegistryFile(handle(), path));
 }

@@ -37,6 +37,8 @@ public:
     bool pending() const { return queue_.pending(); }
     // One look at the editors: the checks of those that have ended are made and reported.
     void poll() { queue_.poll(); }
+    // The checks of editors that have ended are made now, before the next editor changes anything.
+    void settle() { queue_.settle(); }
 
     static constexpr unsigned kPollMilliseconds = ImportQueue::kPollMilliseconds;
 
