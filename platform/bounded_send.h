@@ -7,15 +7,15 @@ namespace qlmr {
 
 class BoundedSender {
 public:
-    explicit BoundedSender(DWORD budgetMilliseconds) : budget_(budgetMilliseconds), start_(GetTickCount()) {}
-    // SendMessageTimeout with SMTO_ABORTIFHUNG for what is left of the budget. Once a send has
-    // failed or the budget is spent, every later send fails at once.
+    explicit BoundedSender(DWORD budgetMilliseconds) : left_(budgetMilliseconds) {}
+    // SendMessageTimeout with SMTO_ABORTIFHUNG for what is left of the budget; only the time
+    // spent in sends counts. Once a send has failed or the budget is spent, every later send
+    // fails at once.
     bool send(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool gaveUp() const { return gaveUp_; }
 
 private:
-    DWORD remaining() const;
-    DWORD budget_, start_;
+    DWORD left_;
     bool gaveUp_ = false;
 };
 
