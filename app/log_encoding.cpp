@@ -44,30 +44,62 @@ SingleByteEncoder::SingleByteEncoder(const CodePageTable& table) {
         mapped_[cp] = true;
         byteOf_[cp] = uint8_t(b);
     }
+    for (uint32_t c = 0; c < 0x80; ++c) asciiAsItself_ = asciiAsItself_ && mapped_[c] && byteOf_[c] == c;
 }
 
 std::optional<std::string> SingleByteEncoder::encode(std::string_view utf8) const {
     std::string out;
-    out.resize(utf8.size());
-    size_t n = 0;
+    out.reserve(utf8.size());
+    if (!appendTo(utf8, out)) return std::nullopt;
+    return out;
+}
+
+bool SingleByteEncoder::fits(std::string_view utf8) const {
     for (size_t i = 0; i < utf8.size();) {
         const uint8_t b = uint8_t(utf8[i]);
-        if (b < 0x80 && mapped_[b] && byteOf_[b] == b) {   // the common case: ASCII as itself
-            out[n++] = char(b);
+        if (b < 0x80 && mapped_[b] && byteOf_[b] == b) {
             ++i;
             continue;
         }
         const std::optional<uint32_t> cp = nextCodePoint(utf8, i);
-        if (!cp || *cp >= 0x10000 || !mapped_[*cp]) return std::nullopt;
-        out[n++] = char(byteOf_[*cp]);
+        if (!cp || *cp >= 0x10000 || !mapped_[*cp]) return false;
     }
-    out.resize(n);
-    return out;
+    return true;
+}
+
+// Written through a pointer into room made once: a byte at a time through the string's own
+// append costs more than the disk does.
+bool SingleByteEncoder::appendTo(std::string_view utf8, std::string& out) const {
+    const size_t start = out.size();
+    out.resize(start + utf8.size());   // never more bytes than the UTF-8 has
+    char* to = &out[start];
+    const uint8_t* from = reinterpret_cast<const uint8_t*>(utf8.data());
+    for (size_t i = 0; i < utf8.size();) {
+        const uint8_t b = from[i];
+        if (b < 0x80 && asciiAsItself_) {   // the common case: ASCII as itself
+            *to++ = char(b);
+            ++i;
+            continue;
+        }
+        const std::optional<uint32_t> cp = nextCodePoint(utf8, i);
+        if (!cp || *cp >= 0x10000 || !mapped_[*cp]) {
+            out.resize(start);
+            return false;
+        }
+        *to++ = char(byteOf_[*cp]);
+    }
+    out.resize(size_t(to - out.data()));
+    return true;
 }
 
 std::string utf16leWithMark(std::string_view utf8) {
     std::string out = "\xFF\xFE";
     out.reserve(2 + utf8.size() * 2);
+    appendUtf16le(utf8, out);
+    return out;
+}
+
+void appendUtf16le(std::string_view utf8, std::string& out) {
     for (size_t i = 0; i < utf8.size();) {
         const uint32_t cp = nextCodePoint(utf8, i).value_or(0xFFFD);
         if (cp < 0x10000) {
@@ -77,7 +109,6 @@ std::string utf16leWithMark(std::string_view utf8) {
             appendUnit(out, 0xDC00 + ((cp - 0x10000) & 0x3FF));
         }
     }
-    return out;
 }
 
 }  // namespace qlmr

@@ -20,13 +20,18 @@ public:
     // The text's bytes in the code page; nothing when a letter has no byte there or the text
     // is not valid UTF-8.
     std::optional<std::string> encode(std::string_view utf8) const;
+    bool fits(std::string_view utf8) const;
+    // Appends the text's bytes; false (and out undefined) when it does not fit.
+    bool appendTo(std::string_view utf8, std::string& out) const;
 
 private:
     std::array<uint8_t, 0x10000> byteOf_{};
     std::array<bool, 0x10000> mapped_{};
+    bool asciiAsItself_ = true;
 };
 
 // FF FE and the text in UTF-16LE; invalid UTF-8 becomes U+FFFD.
 std::string utf16leWithMark(std::string_view utf8);
+void appendUtf16le(std::string_view utf8, std::string& out);   // without a mark
 
 }  // namespace qlmr
