@@ -30,6 +30,14 @@ TEST_CASE("log encoding: a text the code page holds is one byte per letter, else
     for (const std::string& text : {std::string("Zürich"), std::string("a\xD0"), std::string("\xE2\x82"),
                                    std::string("\xF0\x9F\x98\x80")})
         CHECK_FALSE(encoder.encode(text));
+    // Appending keeps what was there, and takes nothing back but its own part when a letter fails.
+    std::string out = "x";
+    CHECK(encoder.appendTo("я", out));
+    CHECK(out == "x\xFF");
+    CHECK_FALSE(encoder.appendTo("яZü", out));
+    CHECK(out == "x\xFF");
+    CHECK(encoder.fits("Ёлка"));
+    CHECK_FALSE(encoder.fits("Zürich"));
     CHECK(utf16leWithMark("Aя") == std::string("\xFF\xFE" "A\x00" "\x4F\x04", 6));
     CHECK(utf16leWithMark("\xF0\x9F\x98\x80") == std::string("\xFF\xFE\x3D\xD8\x00\xDE", 6));
     CHECK(utf16leWithMark("a\xFF") == std::string("\xFF\xFE" "a\x00" "\xFD\xFF", 6));
