@@ -1,11 +1,12 @@
 // The ordered start-up of the main window and what happens each time it is shown.
 #include <stdexcept>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "lang/builtin_messages.h"
 #include "lang/lang_form.h"
 #include "lang/lang_messages.h"
+#include "lang/message_keys.h"
 #include "lang/translation.h"
 #include "platform/files.h"
 #include "platform/profile.h"
@@ -45,7 +46,7 @@ void MainForm::FormCreate() {
     const std::string langName = readProfileString(ini, "Program", "LangName", "No data");
     setCaption(std::string(kWindowTitle) + "- ver. " + version);
 
-    LoadServiceLists();
+    services->LoadServiceLists();
 
     const std::string logs = programFolder() + kLogsFolder;
     const std::string regs = programFolder() + kRegistryFolder;
@@ -58,23 +59,25 @@ void MainForm::FormCreate() {
     logLine("Резервные копии: " + regs);
 
     MainPageControl->setActive(SheetService);
-    state.SortKind = "SortKind";
+    state.SortKind = ListFilter::All;
 
-    if (fileExists(regs + "InitialAstState.reg")) state.InitialEdit = "Yes";
-    if (state.InitialEdit == "No") {
-        const std::string question = readMessageOrBuiltin("msg14", programFolder() + kLangFolder + langName);
+    if (fileExists(regs + kStartTypesSnapshot)) state.InitialEdit = true;
+    if (!state.InitialEdit) {
+        const std::string question =
+            readMessageOrBuiltin(msg::kAskFirstRun, programFolder() + kLangFolder + langName);
         if (!askFirstRun(question)) return;
-        BackupAddNewClick();
-        RegReadButtonInitialClick();
-        ReadDescriptionClick();
-        state.InitialEdit = "Yes";
+        backups->BackupAddNewClick();
+        hidden->RegReadButtonInitialClick();
+        hidden->ReadDescriptionClick();
+        state.InitialEdit = true;
     }
 
     const int defaultLang = toInteger(readProfileString(ini, "Program", "DefaultLang", "No data"));
-    OptLangComboBoxEnter();
+    TweakPanel& panel = *services->tweak;
+    panel.OptLangComboBoxEnter();
     std::string fileName;
-    if (defaultLang >= 0 && defaultLang < OpLangRNComboBox->count()) {
-        OpLangRNComboBox->setItemIndex(defaultLang);
+    if (defaultLang >= 0 && defaultLang < panel.OpLangRNComboBox->count()) {
+        panel.OpLangRNComboBox->setItemIndex(defaultLang);
         if (defaultLang < state.OptLangComboBox.count()) fileName = state.OptLangComboBox.at(defaultLang);
     }
     if (!fileName.empty()) ApplyLanguageFile(programFolder() + kLangFolder + fileName, true);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "bench/support/report.h"
 #include "platform/files.h"
@@ -23,7 +23,7 @@ int main() {
         const long long n = target - done;
         double t0 = bench::nowMs();
         for (long long i = 0; i < n; ++i) form.logLine(text);
-        form.LogBox->flush();
+        form.logPage->LogBox->flush();
         double perLine = (bench::nowMs() - t0) * 1000.0 / double(n);
         std::printf("append up to %lld lines: %.3f us per line\n", target, perLine);
         if (target == 1000) perLineSmall = perLine;
@@ -32,7 +32,7 @@ int main() {
     }
     bench::report("log append per line at 1M vs at 1k lines", perLineLarge, perLineSmall, "us", 2.0, true);
     double t0 = bench::nowMs();
-    form.LogSaveClick();
+    form.logPage->LogSaveClick();
     const double save = (bench::nowMs() - t0) / 1000.0;
     const std::string folder = programFolder() + kLogsFolder;
     const std::vector<std::string> saved = listFiles(folder, "Log of *.logz");

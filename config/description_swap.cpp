@@ -1,33 +1,36 @@
 // Swapping the services' display names and descriptions for the shipped ones, and back.
-#include "app/identity.h"
-#include "app/main_form.h"
+#include "base/identity.h"
+#include "config/config_page.h"
 #include "lang/lang_messages.h"
 #include "lang/message_format.h"
 #include "platform/files.h"
 #include "config/filtered_import.h"
+#include "registry/import_watch.h"
+#include "config/snapshot.h"
+#include "lang/message_keys.h"
 
 namespace qlmr {
 
-void MainForm::ChangeDescriptionButtonClick() {
+void ConfigPage::ChangeDescriptionButtonClick() {
     const std::string path = programFolder() + kConfigFolder + kReplacementDescriptions;
-    ReadDescriptionClick();
-    showInfo(formatMessage(message("msg2"), path));
-    refuseEmptyImport(path, kReplacementDescriptions);
-    importVerified(installedServiceKeysCopy(path), kReplacementDescriptions);
-    logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
+    saveDescriptions(state, host_);
+    showInfo(formatMessage(host_.message(msg::kImportStarting), path));
+    refuseEmptyImport(host_, path, kReplacementDescriptions);
+    host_.importVerified(installedServiceKeysCopy(path), kReplacementDescriptions);
+    host_.logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Вернуть описание сервисов\"");
-    logLine("Был использован файл: " + path);
+    host_.logLine("Был использован файл: " + path);
     ChangeDescriptionBackButton->setEnabled(true);
 }
 
-void MainForm::ChangeDescriptionBackButtonClick() {
-    const std::string path = programFolder() + kRegistryFolder + "InitialDescription.reg";
-    showInfo(formatMessage(message("msg2"), path));
-    refuseEmptyImport(path, "InitialDescription.reg");
-    importVerified(installedServiceKeysCopy(path), "InitialDescription.reg");
-    logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
+void ConfigPage::ChangeDescriptionBackButtonClick() {
+    const std::string path = programFolder() + kRegistryFolder + kDescriptionsSnapshot;
+    showInfo(formatMessage(host_.message(msg::kImportStarting), path));
+    refuseEmptyImport(host_, path, kDescriptionsSnapshot);
+    host_.importVerified(installedServiceKeysCopy(path), kDescriptionsSnapshot);
+    host_.logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Сменить описание сервисов\"");
-    logLine("Был использован файл: " + path);
+    host_.logLine("Был использован файл: " + path);
 }
 
 }  // namespace qlmr

@@ -1,6 +1,6 @@
 // What the backups page does with a backup's check: the log, a box for a failed one, the mark
 // in the list, and the warning before such a file is restored.
-#include "app/main_form.h"
+#include "registry/backups_page.h"
 #include "lang/lang_messages.h"
 #include "lang/message_format.h"
 #include "platform/files.h"
@@ -11,9 +11,9 @@
 
 namespace qlmr {
 
-void MainForm::reportBackupCheck(const BackupCheckResult& result) {
+void BackupsPage::reportBackupCheck(const BackupCheckResult& result) {
     backupWatch->remember(result);
-    for (const std::string& line : result.lines) logLine(line);
+    for (const std::string& line : result.lines) host_.logLine(line);
     if (result.whole) return;
     markFailedBackups();
     std::string text;
@@ -22,7 +22,7 @@ void MainForm::reportBackupCheck(const BackupCheckResult& result) {
 }
 
 // Rewrites the lines the list shows now, keeping the chosen one; nothing is logged.
-void MainForm::markFailedBackups() {
+void BackupsPage::markFailedBackups() {
     std::vector<std::string> names;
     for (int i = 0; i < BackupBox->count(); ++i) names.push_back(BackupWatch::fileOfLine(BackupBox->item(i)));
     const int chosen = BackupBox->itemIndex();
@@ -33,7 +33,7 @@ void MainForm::markFailedBackups() {
 
 // A backup that failed its check in this run, or an export of the branch cut off inside a line,
 // restores only part of the branch: the user is asked first.
-bool MainForm::confirmIncompleteRestore(const std::string& name, const std::string& path) {
+bool BackupsPage::confirmIncompleteRestore(const std::string& name, const std::string& path) {
     bool incomplete = backupWatch->failed(name);
     if (!incomplete && fileExists(path)) {
         try {
@@ -42,7 +42,7 @@ bool MainForm::confirmIncompleteRestore(const std::string& name, const std::stri
             return true;   // unreadable: the editor reports it itself
         }
     }
-    return !incomplete || askQuestion(formatMessage(message("BackupIncompleteRestore"), name));
+    return !incomplete || askQuestion(formatMessage(host_.message("BackupIncompleteRestore"), name));
 }
 
 }  // namespace qlmr

@@ -1,15 +1,17 @@
 // The backups page: listing, choosing, restoring, new backups and deletion.
-#include "app/environment.h"
-#include "app/identity.h"
-#include "app/last_stamp.h"
-#include "app/main_form.h"
-#include "lang/builtin_messages.h"
+#include "base/environment.h"
+#include "base/identity.h"
+#include "base/last_stamp.h"
+#include "registry/backups_page.h"
 #include "lang/lang_messages.h"
 #include "lang/message_format.h"
+#include "lang/message_keys.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/secure_wipe.h"
+#include "lang/builtin_messages.h"
 #include "registry/backup_watch.h"
+#include "registry/import_watch.h"
 #include "registry/regedit.h"
 
 namespace qlmr {
@@ -21,7 +23,7 @@ std::string registryFolder() { return programFolder() + kRegistryFolder; }
 // left by someone else, gets a free name beside it.
 std::string newBackupName() { return freeFileName(registryFolder(), "Backup of " + lastStamp() + ".reg"); }
 
-void logBranch(MainForm& form, const std::string& firstLine, const std::string& secondLine) {
+void logBranch(PageHost& form, const std::string& firstLine, const std::string& secondLine) {
     form.logLine(firstLine);
     form.logLine(std::string("Ветка: ") + kServicesBranch);
     form.logLine(secondLine);
@@ -29,15 +31,15 @@ void logBranch(MainForm& form, const std::string& firstLine, const std::string& 
 
 }  // namespace
 
-void MainForm::BackupSearchClick() {
+void BackupsPage::BackupSearchClick() {
     BackupBox->clear();
-    logLine("Начало поиска резервных копий");
+    host_.logLine("Начало поиска резервных копий");
     for (const std::string& name : listFiles(registryFolder(), "*.reg")) BackupBox->add(backupWatch->listLine(name));
-    logLine("Конец поиска резервных копий");
-    logLine("Найдено " + std::to_string(BackupBox->count()) + " резервных копий");
+    host_.logLine("Конец поиска резервных копий");
+    host_.logLine("Найдено " + std::to_string(BackupBox->count()) + " резервных копий");
 }
 
-void MainForm::BackupBoxClick() {
+void BackupsPage::BackupBoxClick() {
     const int i = BackupBox->itemIndex();
     if (i < 0 || i >= BackupBox->count()) return;
     const std::string name = BackupWatch::fileOfLine(BackupBox->item(i));
@@ -46,40 +48,41 @@ void MainForm::BackupBoxClick() {
     state.TrueCheckBox = true;
 }
 
-void MainForm::BackupAddClick() {
+void BackupsPage::BackupAddClick() {
     if (!state.TrueCheckBox) {
-        showInfo(message("msg1"));
+        showInfo(host_.message(msg::kChooseBackupToRestore));
         return;
     }
     const std::string name = BackupNameTextLb->text();
     if (!confirmIncompleteRestore(name, BackupPathTextlb->text())) return;
-    showInfo(formatMessage(message("msg2"), name));
-    refuseEmptyImport(BackupPathTextlb->text(), name);
-    importVerified(BackupPathTextlb->text(), name);
-    logBranch(*this, "Реестр восстановлен из резерной копии", "Был использован файл: " + name);
+    showInfo(formatMessage(host_.message(msg::kImportStarting), name));
+    refuseEmptyImport(host_, BackupPathTextlb->text(), name);
+    host_.importVerified(BackupPathTextlb->text(), name);
+    logBranch(host_, "Реестр восстановлен из резерной копии", "Был использован файл: " + name);
 }
 
-void MainForm::BackupAddNewClick() {
+void BackupsPage::BackupAddNewClick() {
     // The list is refreshed after the pause whether the export could be started or not; the
     // export's check is reported after that.
     std::unique_ptr<WatchedProcess> editor;
     std::string path, name;
     auto settle = [&] {
-        PauseWithMessages(500);
+        // The editor writes the export on its own; half a second lets a quick one show in the list.
+        host_.PauseWithMessages(500);
         BackupSearchClick();
         if (editor) backupWatch->watch(path, name, std::move(editor));
     };
     try {
         // Also runs at start-up, before the current language is known.
-        const std::string langName = readProfileString(settingsPath(), "Program", "LangName", "No data");
+        const std::string langName = readProfileString(host_.settingsPath(), "Program", "LangName", "No data");
         name = newBackupName();
-        showInfo(formatMessage(readMessageOrBuiltin("msg3", programFolder() + kLangFolder + langName), name));
+        showInfo(formatMessage(readMessageOrBuiltin(msg::kBackupStarting, programFolder() + kLangFolder + langName), name));
         path = registryFolder() + name;
         // The editor would fail silently on a missing folder; say so instead of logging a backup.
         requireFolderFor(path);
         tk::Application::instance().processMessages();
-        editor = exportServicesBranch(handle(), path);
-        logBranch(*this, "Создана резервная копия реестра", "Скопированна в файл: " + name);
+        editor = exportServicesBranch(host_.window(), path);
+        logBranch(host_, "Создана резервная копия реестра", "Скопированна в файл: " + name);
     } catch (...) {
         settle();
         throw;
@@ -87,19 +90,19 @@ void MainForm::BackupAddNewClick() {
     settle();
 }
 
-void MainForm::BackupDeleteClick() {
+void BackupsPage::BackupDeleteClick() {
     if (!state.TrueCheckBox) {
-        showInfo(message("msg4"));
+        showInfo(host_.message(msg::kChooseBackupToDelete));
         return;
     }
     const std::string name = BackupNameTextLb->text();
     const std::string path = env().shortPath(BackupPathTextlb->text());
-    if (!askQuestion(formatMessage(message("msg11"), name))) return;
+    if (!askQuestion(formatMessage(host_.message(msg::kAskDeleteBackup), name))) return;
     if (RWipe->checked())
         secureWipe(path);
     else
         env().shell->moveToRecycleBin(path);   // the shell reports its own failures
-    logLine("Был удален файл: " + name);
+    host_.logLine("Был удален файл: " + name);
     BackupSearchClick();
 }
 

@@ -4,9 +4,9 @@
 #include <map>
 #include <stdexcept>
 
-#include "app/environment.h"
-#include "app/identity.h"
-#include "app/main_form.h"
+#include "base/environment.h"
+#include "base/identity.h"
+#include "base/page_host.h"
 #include "config/empty_import.h"
 #include "config/reg_file.h"
 #include "platform/files.h"
@@ -78,16 +78,10 @@ std::vector<std::string> finishImportCheck(ImportWatch::Check& check) {
     return lines;
 }
 
-void MainForm::importVerified(const std::string& path, const std::string& shownName) {
-    importWatch->settle();
-    ImportWatch::Check check = ImportWatch::prepare(path, shownName, state.ServiceSysName.items());
-    importWatch->watch(std::move(check), importRegistryFile(handle(), path));
-}
-
 // Ends the handler before the editor starts, as a failed start does: the editor would import
 // nothing and the check would count nothing as a match. A missing or unreadable file is left to
 // the editor, which reports it itself.
-void MainForm::refuseEmptyImport(const std::string& path, const std::string& shownName) {
+void refuseEmptyImport(PageHost& host, const std::string& path, const std::string& shownName) {
     if (!fileExists(path)) return;
     std::string bytes;
     try {
@@ -97,13 +91,8 @@ void MainForm::refuseEmptyImport(const std::string& path, const std::string& sho
     }
     if (holdsRegistryValues(parseRegFile(regFileText(bytes, ansiToUtf8)))) return;
     const std::string line = noRegistryValuesLine(shownName);
-    logLine(line);
+    host.logLine(line);
     throw std::runtime_error(line);
-}
-
-void MainForm::reportImportCheck(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) logLine(line);
-    if (RxTrayIconMain->active() && !lines.empty()) RxTrayIconMain->showBalloon(kApplicationTitle, lines.front());
 }
 
 }  // namespace qlmr

@@ -47,6 +47,12 @@ private:
     ImportQueue queue_;
 };
 
+struct PageHost;
+
+// Logs "В файле " + name + " нет значений реестра" and raises it when the file holds no registry
+// values, before the editor is started for it.
+void refuseEmptyImport(PageHost& host, const std::string& path, const std::string& shownName);
+
 // The activity-log lines of a finished check, with the registry read now.
 std::vector<std::string> finishImportCheck(ImportWatch::Check& check);
 

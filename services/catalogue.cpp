@@ -1,11 +1,10 @@
 // Loading the catalogue's lists and the search box over the display names.
-#include "app/identity.h"
-#include "app/main_form.h"
+#include "base/identity.h"
+#include "services/services_page.h"
 #include "lang/lang_text.h"
 #include "platform/files.h"
-#include "toolkit/dialogs.h"
 #include "services/builtin_catalogue.h"
-#include "services/list_check.h"
+#include "services/list_check_report.h"
 #include "services/list_readers.h"
 
 namespace qlmr {
@@ -13,8 +12,6 @@ namespace {
 
 constexpr const char* kRussianLanguage = "rus.lng";   // declares the code page of the names
 constexpr const char* kRussianNames = "ServicesRealNames-rus.lng.dat";
-constexpr const char* kSystemNames = "ServicesSysNames.dat";
-constexpr const char* kHostNames = "ServicesTMNames.dat";
 
 }  // namespace
 
@@ -27,7 +24,7 @@ void loadBuiltinCatalogue(HiddenState& state) {
     }
 }
 
-void MainForm::LoadServiceLists() {
+void ServicesPage::LoadServiceLists() {
     const std::string folder = programFolder();
     const unsigned codePage = languageCodePage(folder + kLangFolder + kRussianLanguage);
     ServiceNames->clear();
@@ -37,27 +34,17 @@ void MainForm::LoadServiceLists() {
     state.ServiceNameCB.assign(readAnsiList(folder + kRussianNames, codePage));
     ServiceNameCBUni->clear();
     for (const std::string& n : displayNames) ServiceNameCBUni->add(n);   // the same file, read once
-    logLine("Загружен список сервисов");
+    host_.logLine("Загружен список сервисов");
     state.ServiceSysName.clear();
-    state.ServiceSysName.assign(readAnsiList(folder + kSystemNames));
-    logLine("Загружен список системных имен сервисов");
+    state.ServiceSysName.assign(readAnsiList(folder + kSystemNamesList));
+    host_.logLine("Загружен список системных имен сервисов");
     state.ServiceTMName.clear();
-    state.ServiceTMName.assign(readAnsiList(folder + kHostNames));
-    logLine("Загружен список имен сервисов,отображаемых в Task Manager");
-    reportListFilesProblem();
+    state.ServiceTMName.assign(readAnsiList(folder + kHostNamesList));
+    host_.logLine("Загружен список имен сервисов,отображаемых в Task Manager");
+    reportListFilesProblem(host_, state);
 }
 
-// Said once, after the specified lines; the lists are used as loaded all the same.
-void MainForm::reportListFilesProblem() {
-    const std::optional<std::string> problem = listFilesProblem(
-        {{kRussianNames, state.ServiceNameCB.items()}, {kSystemNames, state.ServiceSysName.items()},
-         {kHostNames, state.ServiceTMName.items()}}, 1);
-    if (!problem) return;
-    logLine(*problem);
-    tk::dialogs().error(*problem);
-}
-
-void MainForm::LoadDisplayNames(const std::string& languageFileName) {
+void ServicesPage::LoadDisplayNames(const std::string& languageFileName) {
     const std::string path = programFolder() + "ServicesRealNames-" + languageFileName + ".dat";
     const unsigned codePage = languageCodePage(programFolder() + kLangFolder + languageFileName);
     ServiceNames->clear();
@@ -67,14 +54,14 @@ void MainForm::LoadDisplayNames(const std::string& languageFileName) {
 }
 
 // The search box keeps the names read at start for the life of the window.
-std::vector<std::string> MainForm::startupDisplayNames() const {
+std::vector<std::string> ServicesPage::startupDisplayNames() const {
     std::vector<std::string> names;
     for (int i = 0; i < ServiceNameCBUni->count(); ++i) names.push_back(ServiceNameCBUni->item(i));
     return names;
 }
 
 // The check list follows the search box's position, counted in catalogue order.
-void MainForm::ServiceNameCBUniChange() {
+void ServicesPage::ServiceNameCBUniChange() {
     int position = ServiceNameCBUni->itemIndex();
     if (position < 0) {
         ServiceNames->setItemIndex(-1);
