@@ -12,6 +12,11 @@
 #include "lang/message_format.h"
 #include "platform/files.h"
 #include "registry/backup_watch.h"
+#include "registry/backups_page.h"
+#include "config/config_page.h"
+#include "app/log_page.h"
+#include "services/services_page.h"
+#include "services/tweak_panel.h"
 #include "registry/import_watch.h"
 #include "tests/support/config_folder.h"
 #include "tests/support/program_fixture.h"
@@ -25,7 +30,7 @@ namespace {
 bool checksReported(MainForm& f) {
     return waitUntil([&] {
         f.PauseWithMessages(20);
-        return !f.importWatch->pending() && !f.backupWatch->pending();
+        return !f.importWatch->pending() && !f.backups->backupWatch->pending();
     }, 15000);
 }
 
@@ -36,17 +41,17 @@ size_t logCount(const MainForm& f, const std::string& start) {
 }
 
 std::string newestBackup(MainForm& f) {
-    f.BackupSearchClick();
+    f.backups->BackupSearchClick();
     std::string name;
-    for (int i = 0; i < f.BackupBox->count(); ++i)
-        if (f.BackupBox->item(i).rfind("Backup of ", 0) == 0) name = BackupWatch::fileOfLine(f.BackupBox->item(i));
+    for (int i = 0; i < f.backups->BackupBox->count(); ++i)
+        if (f.backups->BackupBox->item(i).rfind("Backup of ", 0) == 0) name = BackupWatch::fileOfLine(f.backups->BackupBox->item(i));
     return name;
 }
 
 void choose(MainForm& f, const std::string& name) {
-    for (int i = 0; i < f.BackupBox->count(); ++i)
-        if (BackupWatch::fileOfLine(f.BackupBox->item(i)) == name) f.BackupBox->setItemIndex(i);
-    f.BackupBoxClick();
+    for (int i = 0; i < f.backups->BackupBox->count(); ++i)
+        if (BackupWatch::fileOfLine(f.backups->BackupBox->item(i)) == name) f.backups->BackupBox->setItemIndex(i);
+    f.backups->BackupBoxClick();
 }
 
 std::vector<std::string> catalogueNames() {
@@ -67,10 +72,10 @@ TEST_CASE("fault: a backup cut off by a full disk is told, marked, and its resto
     ProgramFixture p(true);
     MainForm& f = *p.form;
     if (dataFolderMount() == "full") {
-        f.BackupAddNewClick();   // the editor's export stops where the 16 KiB mount is full
+        f.backups->BackupAddNewClick();   // the editor's export stops where the 16 KiB mount is full
     } else {
         // Where no mount is allowed: a whole export, cut as a full disk leaves it.
-        f.BackupAddNewClick();
+        f.backups->BackupAddNewClick();
         REQUIRE(checksReported(f));
         CHECK(logCount(f, "Резервная копия проверена: ") == 1);
         const std::string whole = readProgramFile("Baze\\Regz\\" + newestBackup(f));
@@ -78,23 +83,23 @@ TEST_CASE("fault: a backup cut off by a full disk is told, marked, and its resto
         writeProgramFile("Baze\\Regz\\cut.reg", whole.substr(0, whole.size() * 5 / 6 + 1));
         const BackupCheckResult cut = checkBackupFile(registryFolderPath() + "cut.reg", "cut.reg");
         CHECK_FALSE(cut.whole);
-        tk::runHandler([&] { f.reportBackupCheck(cut); });
+        tk::runHandler([&] { f.backups->reportBackupCheck(cut); });
     }
     REQUIRE(checksReported(f));
     CHECK(logCount(f, "Резервная копия не создана или неполна: ") == 1);
     CHECK(p.dialogs.last("error").find("Резервная копия не создана или неполна: ") == 0);
     CHECK(p.dialogs.last("error").find('\n') != std::string::npos);   // and what is missing
     const std::string failed = dataFolderMount() == "full" ? newestBackup(f) : "cut.reg";
-    f.BackupSearchClick();
+    f.backups->BackupSearchClick();
     bool marked = false;
-    for (int i = 0; i < f.BackupBox->count(); ++i)
-        marked = marked || (f.BackupBox->item(i) != failed && BackupWatch::fileOfLine(f.BackupBox->item(i)) == failed);
+    for (int i = 0; i < f.backups->BackupBox->count(); ++i)
+        marked = marked || (f.backups->BackupBox->item(i) != failed && BackupWatch::fileOfLine(f.backups->BackupBox->item(i)) == failed);
     CHECK(marked);
     choose(f, failed);
-    CHECK(f.BackupNameTextLb->text() == failed);
+    CHECK(f.backups->BackupNameTextLb->text() == failed);
     p.dialogs.answers.push_back(tk::Answer::No);
     const size_t editors = p.shell.calls.size();
-    f.BackupAddClick();
+    f.backups->BackupAddClick();
     CHECK(p.dialogs.last("question") == formatMessage(builtinMessage("BackupIncompleteRestore"), failed));
     CHECK(p.shell.calls.size() == editors);   // declined: nothing imported, nothing logged
     CHECK_FALSE(logContains(f, "Был использован файл: " + failed));
@@ -107,7 +112,7 @@ TEST_CASE("fault: a backup the editor could not write is told as not made") {
     // writes nothing, as the editor does on a read-only folder.
     if (dataFolderMount() != "readonly") p.shell.declineImports = true;
     MainForm& f = *p.form;
-    tk::runHandler([&] { f.BackupAddNewClick(); });
+    tk::runHandler([&] { f.backups->BackupAddNewClick(); });
     REQUIRE(checksReported(f));
     CHECK(logContains(f, "Создана резервная копия реестра"));   // as specified, then the truth
     CHECK(logCount(f, "Резервная копия не создана или неполна: Backup of ") == 1);
@@ -123,18 +128,18 @@ TEST_CASE("fault: an empty, a random and a renamed text file are named, never ma
         writeProgramFile("Configz\\gaming.html.reg", content);
         ProgramFixture p(true);
         MainForm& f = *p.form;
-        f.GamingcfClick();
-        tk::runHandler([&] { f.ConfigApplyvClick(); });
+        f.config->GamingcfClick();
+        tk::runHandler([&] { f.config->ConfigApplyvClick(); });
         CHECK(logContains(f, "В файле gaming.html.reg нет значений реестра"));
         CHECK(p.dialogs.last("error").find("В файле gaming.html.reg нет значений реестра") == 0);
         CHECK(p.shell.calls.empty());   // no editor for a file with nothing in it
         CHECK_FALSE(logContains(f, "Конфигурация скопирована в реестр"));
-        CHECK(f.ConfigApplyUndo->enabled());   // as after a failed start of the editor
+        CHECK(f.config->ConfigApplyUndo->enabled());   // as after a failed start of the editor
 
         writeProgramFile("Baze\\Regz\\empty.reg", content);
-        f.BackupSearchClick();
+        f.backups->BackupSearchClick();
         choose(f, "empty.reg");
-        tk::runHandler([&] { f.BackupAddClick(); });
+        tk::runHandler([&] { f.backups->BackupAddClick(); });
         CHECK(logContains(f, "В файле empty.reg нет значений реестра"));
         CHECK(p.shell.calls.empty());
         for (const std::string& line : logTexts(f)) CHECK(line.find("0 из 0") == std::string::npos);
@@ -146,11 +151,11 @@ TEST_CASE("fault: imports started before the earlier one was checked are all che
     prepareConfigFolder(true);
     ProgramFixture p(true);
     MainForm& f = *p.form;
-    f.GamingcfClick();
-    f.ConfigApplyvClick();
+    f.config->GamingcfClick();
+    f.config->ConfigApplyvClick();
     REQUIRE(waitForRegistryEditors());
-    f.CommoncfClick();
-    f.ConfigApplyvClick();   // before the first check was reported
+    f.config->CommoncfClick();
+    f.config->ConfigApplyvClick();   // before the first check was reported
     REQUIRE(checksReported(f));
     std::vector<std::string> checks;
     for (const std::string& line : logTexts(f))
@@ -207,7 +212,7 @@ TEST_CASE("fault: a registry editor that does not respond stops the jump within 
     {
         HungEditor hung(9000);
         const DWORD t0 = GetTickCount();
-        f.RegistryJumpButtonClick();
+        f.services->tweak->RegistryJumpButtonClick();
         took = GetTickCount() - t0;
     }
     CHECK(took < 5000);
@@ -267,18 +272,18 @@ TEST_CASE("fault: a missing registry editor gives the system's error once, and n
     REQUIRE(waitForRegistryEditors());
     ProgramFixture p(true);
     MainForm& f = *p.form;
-    f.TweackedcfClick();
+    f.config->TweackedcfClick();
     {
         EditorAway away;
         REQUIRE_FALSE(away.moved.empty());
         ShellBoxCloser closer;
-        tk::runHandler([&] { f.ConfigApplyvClick(); });
+        tk::runHandler([&] { f.config->ConfigApplyvClick(); });
         Sleep(300);
         CHECK(closer.closed == 0);
     }
     CHECK(p.dialogs.count("error") == 1);
     CHECK(p.dialogs.last("error").find("System Error.  Code: 2.") == 0);
-    CHECK(f.ConfigApplyUndo->enabled());
+    CHECK(f.config->ConfigApplyUndo->enabled());
     CHECK(programFileExists("Baze\\Regz\\CurrentAstState.reg"));
     CHECK_FALSE(logContains(f, "Конфигурация скопирована в реестр"));
 }
@@ -294,17 +299,17 @@ TEST_CASE("fault: after a start-up that ended before the language, every box say
         MainForm& f = *p.form;
         REQUIRE(p.dialogs.last("error").find("is not a valid integer value") != std::string::npos);
         p.dialogs.answers.push_back(tk::Answer::No);
-        f.LogClearClick();
+        f.logPage->LogClearClick();
         CHECK(p.dialogs.last("question") == "Очистить лог?");
         writeProgramFile("Baze\\Regz\\Backup of x.reg", "Windows Registry Editor Version 5.00\r\n");
-        f.BackupSearchClick();
+        f.backups->BackupSearchClick();
         choose(f, "Backup of x.reg");
         p.dialogs.answers.push_back(tk::Answer::No);
-        f.BackupDeleteClick();
+        f.backups->BackupDeleteClick();
         CHECK(p.dialogs.last("question") == "Удалить резервную копию Backup of x.reg?");
-        f.TweackedcfClick();
+        f.config->TweackedcfClick();
         p.dialogs.answers.push_back(tk::Answer::No);
-        f.ConfigApplyvClick();
+        f.config->ConfigApplyvClick();
         CHECK(p.dialogs.last("question").find("Применить конфигурацию tweaked.html.reg?") == 0);
     }
     // The first-run question too, with no main.ini at all.
