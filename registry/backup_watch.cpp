@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "config/reg_file.h"
 #include "platform/files.h"
 #include "platform/registry_tree.h"

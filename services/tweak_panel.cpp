@@ -2,6 +2,7 @@
 
 #include "base/environment.h"
 #include "base/identity.h"
+#include "lang/lang_messages.h"
 #include "lang/language_choice.h"
 #include "lang/translation.h"
 #include "platform/regedit_jump.h"
