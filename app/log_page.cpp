@@ -1,5 +1,7 @@
 #include "app/log_page.h"
 
+#include "app/log_file.h"
+
 #include "base/identity.h"
 #include "base/last_stamp.h"
 #include "lang/lang_messages.h"
@@ -64,28 +66,14 @@ void LogPage::LogClearClick() {
     LogBox->clear();
 }
 
-namespace {
-
-// In the ANSI code page, or UTF-16LE with its mark where a letter would be lost there.
-std::string logFileBytes(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& l : lines) {
-        out += l;
-        out += "\r\n";
-    }
-    return ansiOrUtf16(out);
-}
-
-}  // namespace
-
 // Named after the newest log line. An existing file of that name with other content is never
 // replaced: the save then takes a free name beside it.
 void LogPage::LogSaveClick() {
     std::string folder = programFolder() + kLogsFolder;
     std::string name = "Log of " + lastStamp() + kLogExtension;
-    std::string bytes = logFileBytes(LogBox->lines());
-    if (fileExists(folder + name) && readFileBytes(folder + name) != bytes) name = freeFileName(folder, name);
-    writeFileAtomically(folder + name, bytes);
+    if (fileExists(folder + name) && readFileBytes(folder + name) != logFileBytes(LogBox->lines()))
+        name = freeFileName(folder, name);
+    writeLogFile(folder + name, LogBox->lines());
     logLine("Лог файл " + folder + name + " сохранен");
 }
 

@@ -68,7 +68,7 @@ void MainForm::makePages() {
 void MainForm::logLine(const std::string& text) { logPage->logLine(text); }
 
 void MainForm::importVerified(const std::string& path, const std::string& shownName, ImportAction action) {
-    importWatch->drop();   // its editor may end while this one starts: its report would come amid this import
+    importWatch->settle();   // an earlier check reads the registry before this editor changes it
     ImportWatch::Check check = ImportWatch::prepare(path, shownName, state.ServiceSysName.items());
     check.journalEntry = journal->record(formatStamp(localNow()), action, shownName, check.values);
     history->reload();

@@ -57,7 +57,7 @@ public:
 
     LangForm* langForm = nullptr;
     AboutForm* aboutForm = nullptr;
-    std::unique_ptr<ImportWatch> importWatch;   // the check after the latest import
+    std::unique_ptr<ImportWatch> importWatch;   // the checks after the imports, in the order started
 
     // ---- start-up (startup.cpp)
     void FormCreate();

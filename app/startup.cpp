@@ -3,6 +3,7 @@
 
 #include "base/identity.h"
 #include "app/main_form.h"
+#include "lang/builtin_messages.h"
 #include "lang/lang_form.h"
 #include "lang/lang_messages.h"
 #include "lang/message_keys.h"
@@ -34,7 +35,7 @@ std::string MainForm::currentLanguageFile() const {
 }
 
 std::string MainForm::message(const std::string& key) const {
-    return ReadLangMessage(msg::kSection, key, currentLanguageFile());
+    return readMessageOrBuiltin(key, currentLanguageFile());
 }
 
 void MainForm::FormCreate() {
@@ -63,7 +64,7 @@ void MainForm::FormCreate() {
     if (fileExists(regs + kStartTypesSnapshot)) state.InitialEdit = true;
     if (!state.InitialEdit) {
         const std::string question =
-            ReadLangMessage(msg::kSection, msg::kAskFirstRun, programFolder() + kLangFolder + langName);
+            readMessageOrBuiltin(msg::kAskFirstRun, programFolder() + kLangFolder + langName);
         if (!askFirstRun(question)) return;
         backups->BackupAddNewClick();
         hidden->RegReadButtonInitialClick();

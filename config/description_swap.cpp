@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "config/description_lost.h"
 #include "config/filtered_import.h"
+#include "config/empty_import_guard.h"
 #include "config/snapshot.h"
 #include "lang/message_keys.h"
 
@@ -15,6 +16,7 @@ void ConfigPage::ChangeDescriptionButtonClick() {
     const std::string path = programFolder() + kConfigFolder + kReplacementDescriptions;
     saveDescriptions(state, host_);
     showInfo(formatMessage(host_.message(msg::kImportStarting), path));
+    refuseEmptyImport(host_, path, kReplacementDescriptions);
     host_.importVerified(installedServiceKeysCopy(path), kReplacementDescriptions, ImportAction::DescriptionsIn);
     host_.logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Вернуть описание сервисов\"");
@@ -26,6 +28,7 @@ void ConfigPage::ChangeDescriptionBackButtonClick() {
     const std::string path = programFolder() + kRegistryFolder + kDescriptionsSnapshot;
     tellLostOriginals(state, host_, path);
     showInfo(formatMessage(host_.message(msg::kImportStarting), path));
+    refuseEmptyImport(host_, path, kDescriptionsSnapshot);
     host_.importVerified(installedServiceKeysCopy(path), kDescriptionsSnapshot, ImportAction::DescriptionsBack);
     host_.logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Сменить описание сервисов\"");

@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "config/filtered_import.h"
 #include "config/snapshot.h"
+#include "config/empty_import_guard.h"
 #include "lang/message_keys.h"
 
 namespace qlmr {
@@ -68,6 +69,7 @@ void ConfigPage::ConfigApplyvClick() {
     saveCurrentStartTypes(state, host_);
     saveDescriptions(state, host_);
     showInfo(formatMessage(host_.message(msg::kPresetImportStarting), fileName));
+    refuseEmptyImport(host_, programFolder() + kConfigFolder + fileName, fileName);
     host_.importVerified(installedServiceKeysCopy(programFolder() + kConfigFolder + fileName), fileName,
                         ImportAction::PresetApply);
     logImport(host_, "Конфигурация скопирована в реестр", fileName);
@@ -78,6 +80,7 @@ void ConfigPage::ConfigApplyUndoClick() {
     const std::string path = env().shortPath(programFolder() + kRegistryFolder + kStartTypesSnapshot);
     if (!askQuestion(formatMessage(host_.message(msg::kAskUndoPreset), state.ConfigRegFileName))) return;
     showInfo(formatMessage(host_.message(msg::kPresetImportStarting), path));
+    refuseEmptyImport(host_, path, kStartTypesSnapshot);
     host_.importVerified(installedServiceKeysCopy(path), kStartTypesSnapshot, ImportAction::PresetUndo);
     logImport(host_, "Восстановлено первоначальное состояние сервисов", path);
     showInfo(host_.message(msg::kTakesEffectAfterRestart));

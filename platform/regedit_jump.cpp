@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/bounded_send.h"
 #include "platform/text_codec.h"
 #include "toolkit/late_bound.h"
 
@@ -14,6 +15,8 @@ constexpr const char* kTreeClass = "SysTreeView32";
 constexpr int kCollapseKeys = 30;
 // Longer than the tree's type-ahead memory, so the next name is typed afresh.
 constexpr DWORD kExpandPause = 500;
+// What all messages to the editor's tree may take together; the pauses are not counted.
+constexpr DWORD kSendBudget = 2000;
 
 HWND findEditor() { return FindWindowA(kEditorClass, nullptr); }
 
@@ -30,7 +33,7 @@ HWND findTree(HWND editor) {
 HWND startEditor() {
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;   // a failed start shows nothing
     info.lpVerb = "open";
     info.lpFile = "regedit.exe";
     info.nShow = SW_SHOWNORMAL;
@@ -42,32 +45,45 @@ HWND startEditor() {
     return findEditor();
 }
 
-void pressKey(HWND tree, WPARAM key) { SendMessageA(tree, WM_KEYDOWN, key, 0); }
+// The keys go to the tree through the sender; without a tree they go nowhere, as before.
+class TreeKeys {
+public:
+    explicit TreeKeys(HWND tree) : tree_(tree), sender_(kSendBudget) {}
+    bool press(WPARAM key) { return send(WM_KEYDOWN, key, 0); }
+    // The tree's type-ahead ignores characters whose repeat count (lParam) is 0.
+    bool type(unsigned char c) { return send(WM_CHAR, c, 1); }
 
-// The tree's type-ahead ignores characters whose repeat count (lParam) is 0.
-void typeChar(HWND tree, unsigned char c) { SendMessageA(tree, WM_CHAR, c, 1); }
+private:
+    bool send(UINT message, WPARAM wParam, LPARAM lParam) {
+        if (!tree_) return true;
+        return sender_.send(tree_, message, wParam, lParam);
+    }
+    HWND tree_;
+    BoundedSender sender_;
+};
 
 }  // namespace
 
-void jumpToRegistryKey(const std::string& keyPath) {
+JumpResult jumpToRegistryKey(const std::string& keyPath) {
     HWND editor = findEditor();
     if (!editor) editor = startEditor();
-    ShowWindow(editor, SW_SHOWNORMAL);
+    // Asynchronous: a plain ShowWindow on another program's window waits for that program.
+    if (editor) ShowWindowAsync(editor, SW_SHOWNORMAL);
     // Without an editor the keys go nowhere; a search from the desktop could hit another tree.
     HWND tree = editor ? findTree(editor) : nullptr;
     SetForegroundWindow(tree);
-    for (int i = 0; i < kCollapseKeys; ++i) pressKey(tree, VK_LEFT);
+    TreeKeys keys(tree);
+    for (int i = 0; i < kCollapseKeys; ++i)
+        if (!keys.press(VK_LEFT)) return JumpResult::NotResponding;
     Sleep(kExpandPause);
-    pressKey(tree, VK_RIGHT);
+    if (!keys.press(VK_RIGHT)) return JumpResult::NotResponding;
     Sleep(kExpandPause);
     for (char c : utf8ToAnsi(keyPath)) {
-        if (c == '\\') {
-            pressKey(tree, VK_RIGHT);
-            Sleep(kExpandPause);
-        } else {
-            typeChar(tree, static_cast<unsigned char>(c));
-        }
+        const bool sent = c == '\\' ? keys.press(VK_RIGHT) : keys.type(static_cast<unsigned char>(c));
+        if (!sent) return JumpResult::NotResponding;
+        if (c == '\\') Sleep(kExpandPause);
     }
+    return tree ? JumpResult::Done : JumpResult::NoEditor;
 }
 
 }  // namespace qlmr

@@ -51,7 +51,8 @@ public:
         const std::wstring v = widePath(verb), f = widePath(file), p = widePath(parameters), d = widePath(folder);
         SHELLEXECUTEINFOW info{};
         info.cbSize = sizeof info;
-        info.fMask = SEE_MASK_NOCLOSEPROCESS;
+        // No box of the shell's own: the caller tells the failure, from the error taken right here.
+        info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
         info.hwnd = static_cast<HWND>(owner);
         info.lpVerb = v.empty() ? nullptr : v.c_str();
         info.lpFile = f.c_str();
@@ -59,10 +60,14 @@ public:
         info.lpDirectory = d.empty() ? nullptr : d.c_str();
         info.nShow = int(show);
         const bool started = shellExecuteEx(&info);
+        const DWORD error = GetLastError();
         if (info.hProcess) process = std::make_unique<ProcessHandle>(info.hProcess);
         const long result = long(reinterpret_cast<intptr_t>(info.hInstApp));
         // The extended call tells failure by its return; its hInstApp may then be left above 32.
-        if (!started) return result > 32 || result == 0 ? SE_ERR_NOASSOC : result;
+        if (!started) {
+            SetLastError(error);
+            return result > 32 || result == 0 ? SE_ERR_NOASSOC : result;
+        }
         return result > 32 ? result : 42;
     }
 

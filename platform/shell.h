@@ -21,8 +21,9 @@ public:
     // ShellExecuteW; returns its result (greater than 32 on success).
     virtual long execute(void* owner, const std::string& verb, const std::string& file,
                          const std::string& parameters, const std::string& folder, ShowCommand show) = 0;
-    // ShellExecuteExW with the process handle requested: the same result as execute's, and the
-    // started program in `process` (null when the shell gives none, as a shell without it does).
+    // ShellExecuteExW with the process handle requested and no box of the shell's own: the same
+    // result as execute's, the reason for a failure in the thread's last error, and the started
+    // program in `process` (null when the shell gives none, as a shell without it does).
     virtual long executeWatched(void* owner, const std::string& verb, const std::string& file,
                                 const std::string& parameters, const std::string& folder, ShowCommand show,
                                 std::unique_ptr<WatchedProcess>& process) {

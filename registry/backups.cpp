@@ -2,6 +2,7 @@
 #include "base/environment.h"
 #include "base/identity.h"
 #include "base/last_stamp.h"
+#include "config/empty_import_guard.h"
 #include "registry/backups_page.h"
 #include "lang/lang_messages.h"
 #include "lang/message_format.h"
@@ -9,6 +10,9 @@
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/secure_wipe.h"
+#include "lang/builtin_messages.h"
+#include "registry/backup_watch.h"
+#include "registry/import_watch.h"
 #include "registry/regedit.h"
 
 namespace qlmr {
@@ -31,7 +35,7 @@ void logBranch(PageHost& form, const std::string& firstLine, const std::string& 
 void BackupsPage::BackupSearchClick() {
     BackupBox->clear();
     host_.logLine("Начало поиска резервных копий");
-    for (const std::string& name : listFiles(registryFolder(), "*.reg")) BackupBox->add(name);
+    for (const std::string& name : listFiles(registryFolder(), "*.reg")) BackupBox->add(backupWatch->listLine(name));
     host_.logLine("Конец поиска резервных копий");
     host_.logLine("Найдено " + std::to_string(BackupBox->count()) + " резервных копий");
 }
@@ -39,7 +43,7 @@ void BackupsPage::BackupSearchClick() {
 void BackupsPage::BackupBoxClick() {
     const int i = BackupBox->itemIndex();
     if (i < 0 || i >= BackupBox->count()) return;
-    const std::string name = BackupBox->item(i);
+    const std::string name = BackupWatch::fileOfLine(BackupBox->item(i));
     BackupNameTextLb->setText(name);
     BackupPathTextlb->setText(registryFolder() + name);
     state.TrueCheckBox = true;
@@ -51,28 +55,34 @@ void BackupsPage::BackupAddClick() {
         return;
     }
     const std::string name = BackupNameTextLb->text();
+    if (!confirmIncompleteRestore(name, BackupPathTextlb->text())) return;
     showInfo(formatMessage(host_.message(msg::kImportStarting), name));
+    refuseEmptyImport(host_, BackupPathTextlb->text(), name);
     host_.importVerified(BackupPathTextlb->text(), name, ImportAction::BackupRestore);
     logBranch(host_, "Реестр восстановлен из резерной копии", "Был использован файл: " + name);
 }
 
 void BackupsPage::BackupAddNewClick() {
-    // The list is refreshed after the pause whether the export could be started or not.
-    auto settle = [this] {
+    // The list is refreshed after the pause whether the export could be started or not; the
+    // export's check is reported after that.
+    std::unique_ptr<WatchedProcess> editor;
+    std::string path, name;
+    auto settle = [&] {
         // The editor writes the export on its own; half a second lets a quick one show in the list.
         host_.PauseWithMessages(500);
         BackupSearchClick();
+        if (editor) backupWatch->watch(path, name, std::move(editor));
     };
     try {
         // Also runs at start-up, before the current language is known.
         const std::string langName = readProfileString(host_.settingsPath(), "Program", "LangName", "No data");
-        const std::string name = newBackupName();
-        showInfo(formatMessage(ReadLangMessage(msg::kSection, msg::kBackupStarting, programFolder() + kLangFolder + langName), name));
-        const std::string path = registryFolder() + name;
+        name = newBackupName();
+        showInfo(formatMessage(readMessageOrBuiltin(msg::kBackupStarting, programFolder() + kLangFolder + langName), name));
+        path = registryFolder() + name;
         // The editor would fail silently on a missing folder; say so instead of logging a backup.
         requireFolderFor(path);
         tk::Application::instance().processMessages();
-        exportServicesBranch(host_.window(), path);
+        editor = exportServicesBranch(host_.window(), path);
         logBranch(host_, "Создана резервная копия реестра", "Скопированна в файл: " + name);
     } catch (...) {
         settle();

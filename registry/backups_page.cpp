@@ -1,5 +1,7 @@
 #include "registry/backups_page.h"
 
+#include "registry/backup_watch.h"
+
 namespace qlmr {
 
 using tk::anchor;
@@ -13,12 +15,15 @@ constexpr int kColumnX = kSheetWidth - 324;
 
 BackupsPage::BackupsPage(tk::Form& form, tk::TabSheet* sheet, HiddenState& state, PageHost& host)
     : form_(form), sheet_(sheet), state(state), host_(host) {
+    backupWatch = std::make_unique<BackupWatch>([this](const BackupCheckResult& r) { reportBackupCheck(r); });
     buildList();
     buildColumn();
     buildChoiceLabels();
     buildPopupMenu();
     wire();
 }
+
+BackupsPage::~BackupsPage() = default;
 
 // The list stretches; the column beside it keeps to the right edge.
 void BackupsPage::buildList() {

@@ -1,5 +1,8 @@
 #pragma once
 // The backups page: the dated backups of the services branch, listed, restored, made and deleted.
+#include <memory>
+#include <string>
+
 #include "base/hidden_state.h"
 #include "base/page_host.h"
 #include "toolkit/form.h"
@@ -8,9 +11,13 @@
 
 namespace qlmr {
 
+class BackupWatch;
+struct BackupCheckResult;
+
 class BackupsPage {
 public:
     BackupsPage(tk::Form& form, tk::TabSheet* sheet, HiddenState& state, PageHost& host);
+    ~BackupsPage();
 
     tk::ListBox* BackupBox;
     tk::GroupBox *BackupGroup, *DeleteGroup;
@@ -25,6 +32,12 @@ public:
     void BackupAddClick();
     void BackupAddNewClick();
     void BackupDeleteClick();
+
+    // The checks after the exports; the backups that failed theirs are marked in the list.
+    std::unique_ptr<BackupWatch> backupWatch;
+    void reportBackupCheck(const BackupCheckResult& result);
+    void markFailedBackups();   // the list's lines again, failed backups marked
+    bool confirmIncompleteRestore(const std::string& name, const std::string& path);
 
 private:
     tk::Form& form_;

@@ -3,14 +3,19 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <stdexcept>
 
 #include "base/environment.h"
 #include "base/identity.h"
+#include "base/page_host.h"
+#include "config/empty_import.h"
 #include "config/reg_file.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/process_snapshot.h"
 #include "platform/text_codec.h"
+#include "registry/backup_check.h"
+#include "registry/import_watch_stages.h"
 #include "registry/regedit.h"
 
 namespace qlmr {
@@ -55,60 +60,77 @@ ImportWatch::Check ImportWatch::prepare(const std::string& path, const std::stri
         return check;
     }
     check.fileRead = true;
-    const RegFileContent file = parseRegFile(regFileText(bytes, ansiToUtf8));
+    const std::string text = regFileText(bytes, ansiToUtf8);
+    check.cutOff = isCutOffBranchExport(text);
+    const RegFileContent file = parseRegFile(text);
     check.values = valuesToCheck(file, services, ansiToUtf8);
     readRegistry(check.values, &CheckedValue::before);
     return check;
 }
 
-void ImportWatch::drop() {
-    timer_.stop();
-    editor_.reset();
-    followers_.clear();
-}
+namespace {
 
-void ImportWatch::watch(Check check, std::unique_ptr<WatchedProcess> editor) {
-    drop();
-    editor_ = std::move(editor);
-    check_ = std::move(check);
-    stage_ = Stage::Editor;
-    following_ = EditorFollowing{check_.processesBefore, {}};
-    settle_ = SettleState{};
-    if (editor_ && editor_->id()) following_.followed.insert(editor_->id());
-    if (editor_) timer_.start(kPollMilliseconds, [this] { poll(); });
-}
+// The editor the shell started, seen through to its end: on 64-bit Windows the process the shell
+// returns may be a launcher that hands over to the real editor and ends at once. It counts as
+// ended once the shell's process, whatever it started and any editor that appeared as it ended
+// are gone, and the services branch has been quiet for a moment.
+class FollowedEditor : public WatchedProcess {
+public:
+    FollowedEditor(std::unique_ptr<WatchedProcess> editor, const std::set<unsigned long>& before,
+                   RegistryChangeWatch* branch, const bool& hurry)
+        : editor_(std::move(editor)), following_{before, {}}, branch_(branch), hurry_(hurry) {
+        if (editor_->id()) following_.followed.insert(editor_->id());
+    }
+    unsigned long id() const override { return editor_->id(); }
+    bool exited() override;
 
-void ImportWatch::poll() {
-    if (!editor_) return;
+private:
+    enum class Stage { Editor, Followers, Settling, Done };
+    void follow(unsigned long now);
+    bool followerRunning() const {
+        return std::any_of(followers_.begin(), followers_.end(), [](const auto& p) { return !p->exited(); });
+    }
+
+    std::unique_ptr<WatchedProcess> editor_;
+    EditorFollowing following_;
+    RegistryChangeWatch* branch_;
+    const bool& hurry_;   // another import is about to start: no grace for the branch to settle
+    Stage stage_ = Stage::Editor;
+    std::vector<std::unique_ptr<WatchedProcess>> followers_;   // held till the end: their ids stay theirs
+    SettleState settle_;
+    unsigned long followingSince_ = 0;
+};
+
+bool FollowedEditor::exited() {
+    if (stage_ == Stage::Done) return true;
     const unsigned long now = tickCount();
-    if (check_.branch && check_.branch->changed()) {
+    if (branch_ && branch_->changed()) {
         settle_.changeSeen = true;
         settle_.lastChange = now;
     }
     if (stage_ == Stage::Editor) {
         follow(now);   // a launcher's short-lived helpers are seen while they run
-        if (!editor_->exited()) return;
+        if (!editor_->exited()) return false;
         stage_ = Stage::Followers;
         followingSince_ = now;
     }
     follow(now);   // while settling too: an editor handed over to a moment late
-    if (followerRunning() && now - followingSince_ < kMostFollowMilliseconds) {
+    if (followerRunning() && now - followingSince_ < ImportWatch::kMostFollowMilliseconds) {
         stage_ = Stage::Followers;
-        return;
+        return false;
     }
     if (stage_ == Stage::Followers) {
         stage_ = Stage::Settling;
         settle_.settlingSince = now;
     }
-    if (mayCompare(settle_, now)) finish();
-}
-
-bool ImportWatch::followerRunning() const {
-    return std::any_of(followers_.begin(), followers_.end(), [](const auto& p) { return !p->exited(); });
+    if (!hurry_ && !mayCompare(settle_, now)) return false;
+    stage_ = Stage::Done;
+    followers_.clear();
+    return true;
 }
 
 // Whoever the followed processes started since the last look, and editors started meanwhile.
-void ImportWatch::follow(unsigned long now) {
+void FollowedEditor::follow(unsigned long now) {
     // By name only around the shell's process's end, where a launcher hands over to the editor.
     const bool byName = stage_ != Stage::Editor && now - followingSince_ < kEditorByNameMilliseconds;
     for (unsigned long id : newFollowers(runningProcesses(), following_, byName ? "regedit.exe" : "")) {
@@ -119,20 +141,31 @@ void ImportWatch::follow(unsigned long now) {
     }
 }
 
-void ImportWatch::finish() {
-    timer_.stop();
-    editor_.reset();
-    followers_.clear();
-    Check done = std::move(check_);
-    report_(finishImportCheck(done));
-    if (onChecked) onChecked(done);
+}  // namespace
+
+void ImportWatch::watch(Check check, std::unique_ptr<WatchedProcess> editor) {
+    if (!editor) return;
+    auto waiting = std::make_shared<Check>(std::move(check));
+    auto followed = std::make_unique<FollowedEditor>(std::move(editor), waiting->processesBefore, waiting->branch.get(),
+                                                     hurry_);
+    queue_.watch(std::move(followed), [this, waiting]() -> ImportQueue::Report {
+        const std::vector<std::string> lines = finishImportCheck(*waiting);
+        return [this, lines, waiting] {
+            report_(lines);
+            if (onChecked) onChecked(*waiting);
+        };
+    });
 }
 
 std::vector<std::string> finishImportCheck(ImportWatch::Check& check) {
     if (!check.fileRead)
         return {"Проверка импорта: файл " + check.shownName + " не прочитан, сравнивать не с чем"};
     readRegistry(check.values, &CheckedValue::after);
-    return importCheckLines(check.values, check.shownName);
+    std::vector<std::string> lines = importCheckLines(check.values, check.shownName);
+    // What the file lacks was not restored: such a file never reads as a full match.
+    if (check.cutOff) lines.front() += "; файл обрывается на середине строки: ветка в нем не вся";
+    return lines;
 }
+
 
 }  // namespace qlmr

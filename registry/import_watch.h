@@ -13,8 +13,7 @@
 #include "config/import_check.h"
 #include "platform/registry_change_watch.h"
 #include "platform/shell.h"
-#include "registry/import_watch_stages.h"
-#include "toolkit/timer.h"
+#include "registry/import_queue.h"
 
 namespace qlmr {
 
@@ -26,6 +25,7 @@ public:
     struct Check {
         std::string shownName;   // the file as the log names it
         bool fileRead = false;
+        bool cutOff = false;   // an export of the branch that stops inside a line
         std::vector<CheckedValue> values;
         std::set<unsigned long> processesBefore;        // to tell the editor's own helpers
         std::unique_ptr<RegistryChangeWatch> branch;    // armed before the editor starts
@@ -38,35 +38,29 @@ public:
     // Reads the file and what the registry holds now for it; call just before the editor starts.
     static Check prepare(const std::string& path, const std::string& shownName,
                          const std::vector<std::string>& services);
-    // Watches the editor; a check still waiting is dropped for this one. Without a process to
-    // watch there is nothing to wait for, and no check.
+    // Watches the editor behind the checks still waiting; each is reported in turn. Without a
+    // process to watch there is nothing to wait for, and no check.
     void watch(Check check, std::unique_ptr<WatchedProcess> editor);
-    bool pending() const { return editor_ != nullptr; }
-    void drop();   // forgets a check still waiting
-    // One look at the editor: when it has ended, the check is made and reported.
-    void poll();
+    bool pending() const { return queue_.pending(); }
+    // One look at the editors: the checks of those that have ended are made and reported.
+    void poll() { queue_.poll(); }
+    // The checks of editors that have ended are made now, before the next editor changes anything.
+    void settle() {
+        hurry_ = true;
+        queue_.settle();
+        hurry_ = false;
+    }
 
-    static constexpr unsigned kPollMilliseconds = 100;
+    static constexpr unsigned kPollMilliseconds = ImportQueue::kPollMilliseconds;
     // The editor's helpers are waited for this long at most (the user may sit at its question).
     static constexpr unsigned long kMostFollowMilliseconds = 10 * 60 * 1000;
     // Told each finished check after its report, the after side read.
     std::function<void(const Check&)> onChecked;
 
 private:
-    enum class Stage { Editor, Followers, Settling };
-    void follow(unsigned long now);
-    bool followerRunning() const;
-    void finish();
-
     Report report_;
-    Check check_;
-    std::unique_ptr<WatchedProcess> editor_;
-    Stage stage_ = Stage::Editor;
-    EditorFollowing following_;
-    std::vector<std::unique_ptr<WatchedProcess>> followers_;   // held till the end: their ids stay theirs
-    SettleState settle_;
-    unsigned long followingSince_ = 0;
-    tk::Timer timer_;
+    bool hurry_ = false;
+    ImportQueue queue_;
 };
 
 // The activity-log lines of a finished check, with the registry read now.

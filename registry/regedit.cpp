@@ -8,25 +8,25 @@
 namespace qlmr {
 namespace {
 
-void startEditor(void* owner, const std::string& parameters) {
-    // ShellExecute reports success by a result above 32; the reason is the thread's last error.
-    if (env().shell->execute(owner, "open", "regedit.exe", parameters, "", ShowCommand::Default) <= 32)
-        raiseLastOsError();
+// The shell reports success by a result above 32; the reason is the thread's last error, which
+// the shell leaves as the failed start set it (it shows no box of its own that would reset it).
+std::unique_ptr<WatchedProcess> startEditor(void* owner, const std::string& parameters) {
+    std::unique_ptr<WatchedProcess> editor;
+    const long result = env().shell->executeWatched(owner, "open", "regedit.exe", parameters, "",
+                                                    ShowCommand::Default, editor);
+    if (result <= 32) raiseLastOsError();
+    return editor;
 }
 
 }  // namespace
 
 // Quoted always: where the volume makes no short form, the long path may hold blanks.
 std::unique_ptr<WatchedProcess> importRegistryFile(void* owner, const std::string& path) {
-    std::unique_ptr<WatchedProcess> editor;
-    const long result = env().shell->executeWatched(owner, "open", "regedit.exe", "\"" + env().shortPath(path) + "\"",
-                                                    "", ShowCommand::Default, editor);
-    if (result <= 32) raiseLastOsError();
-    return editor;
+    return startEditor(owner, "\"" + env().shortPath(path) + "\"");
 }
 
-void exportServicesBranch(void* owner, const std::string& path) {
-    startEditor(owner, "/e \"" + path + "\" \"" + kServicesBranch + "\"");
+std::unique_ptr<WatchedProcess> exportServicesBranch(void* owner, const std::string& path) {
+    return startEditor(owner, "/e \"" + path + "\" \"" + kServicesBranch + "\"");
 }
 
 }  // namespace qlmr

@@ -13,7 +13,8 @@ namespace qlmr {
 // to be watched by whoever wants to know when it is done (null when the shell gave none).
 std::unique_ptr<WatchedProcess> importRegistryFile(void* owner, const std::string& path);
 
-// Starts the export of the services branch into the file (long path).
-void exportServicesBranch(void* owner, const std::string& path);
+// Starts the export of the services branch into the file (long path). Returns the editor's
+// process, as the import does.
+std::unique_ptr<WatchedProcess> exportServicesBranch(void* owner, const std::string& path);
 
 }  // namespace qlmr

@@ -4,6 +4,7 @@
 #include "lang/lang_text.h"
 #include "platform/files.h"
 #include "services/builtin_catalogue.h"
+#include "services/list_check_report.h"
 #include "services/list_readers.h"
 
 namespace qlmr {
@@ -40,6 +41,7 @@ void ServicesPage::LoadServiceLists() {
     state.ServiceTMName.clear();
     state.ServiceTMName.assign(readAnsiList(folder + kHostNamesList));
     host_.logLine("Загружен список имен сервисов,отображаемых в Task Manager");
+    reportListFilesProblem(host_, state);
 }
 
 void ServicesPage::LoadDisplayNames(const std::string& languageFileName) {

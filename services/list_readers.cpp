@@ -6,10 +6,9 @@
 
 namespace qlmr {
 
+// A byte-order mark is a mark here too: read as ANSI it would sit in front of the first entry.
 std::vector<std::string> readAnsiList(const std::string& path, unsigned codePage) {
-    std::vector<std::string> lines = splitListLines(readFileBytes(path));
-    for (std::string& l : lines) l = decodeDeclared(l, codePage);
-    return lines;
+    return readUnicodeList(path, codePage);
 }
 
 std::vector<std::string> readUnicodeList(const std::string& path, unsigned codePage) {

@@ -2,6 +2,7 @@
 
 #include "base/environment.h"
 #include "base/identity.h"
+#include "lang/lang_messages.h"
 #include "lang/language_choice.h"
 #include "lang/translation.h"
 #include "platform/regedit_jump.h"
@@ -47,7 +48,8 @@ void TweakPanel::ServiceapletstartButtonClick() {
 
 // The key of the service last selected; before any selection the list's own name stands there.
 void TweakPanel::RegistryJumpButtonClick() {
-    jumpToRegistryKey(std::string(kServicesBranch) + "\\" + state.ServiceSysName.text());
+    const JumpResult result = jumpToRegistryKey(std::string(kServicesBranch) + "\\" + state.ServiceSysName.text());
+    if (result == JumpResult::NotResponding) showInfo(host_.message("RegeditNotResponding"));
 }
 
 void TweakPanel::OptCColorButtonClick() { commands_.chooseListColor(); }

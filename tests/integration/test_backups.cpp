@@ -74,6 +74,10 @@ TEST_CASE("restore and delete want a chosen backup") {
 
 TEST_CASE("choosing and restoring hands the short path to the editor and logs three lines") {
     prepareConfigFolder(true);
+    // A snapshot with a value: one with nothing to import never reaches the editor.
+    writeFileAtomically(registryFolderPath() + "InitialAstState.reg",
+                        "Windows Registry Editor Version 5.00\r\n;11-Spooler\r\n"
+                        "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\Spooler]\r\n\"Start\"=dword:00000002\r\n");
     ProgramFixture p;
     useTestLanguage(*p.form);
     MainForm& f = *p.form;

@@ -75,7 +75,7 @@ TEST_CASE("import check: an applied preset matches value for value, after the ha
     CHECK(f.tray->RxTrayIconMain->lastBalloon() == tail[3]);
     f.tray->N8Click();
 
-    // Two imports before the first has been checked: the later one replaces it.
+    // Two imports before the first has been checked: both are checked, in the order started.
     f.config->GamingcfClick();
     f.config->ConfigApplyvClick();
     REQUIRE(waitForRegistryEditors());   // two editors at once would race each other
@@ -84,9 +84,10 @@ TEST_CASE("import check: an applied preset matches value for value, after the ha
     REQUIRE(checkReported(f));
     REQUIRE(waitForRegistryEditors());
     const std::vector<std::string> second = linesFrom(f, "Был использован файл: gaming.html.reg");
-    REQUIRE(second.size() == 9);   // the later apply's snapshot and import lines, then one check
+    REQUIRE(second.size() == 10);   // the later apply's snapshot and import lines, then both checks
     CHECK(second[7] == "Был использован файл: common.html.reg");
-    CHECK(second[8].find("значений совпадают с файлом common.html.reg") != std::string::npos);
+    CHECK(second[8].find("значений совпадают с файлом gaming.html.reg") != std::string::npos);
+    CHECK(second[9].find("значений совпадают с файлом common.html.reg") != std::string::npos);
 }
 
 TEST_CASE("import check: a declined import changes nothing and names the values that differ") {

@@ -108,7 +108,7 @@ TEST_CASE("main window selector: English for the running program only, memos and
         CHECK(f.services->ServiceNames->item(11) == "Диспетчер очереди печати (Print Spooler)");
         CHECK(f.message("msg12") == "Очистить лог?");
     }
-    SUBCASE("no position afterwards: no language, no names, messages by default") {
+    SUBCASE("no position afterwards: no language, no names, messages in their built-in Russian") {
         pickInMainWindow(f, -1);
         CHECK(f.state.OptLangComboBox.text().empty());
         CHECK(w.p.dialogs.count("error") == 1);
@@ -117,7 +117,7 @@ TEST_CASE("main window selector: English for the running program only, memos and
         CHECK(f.services->ServiceNames->count() == 0);
         CHECK(f.state.ServiceNameCB.count() == 91);
         CHECK(f.services->ServStart->text() == "Start the service");
-        CHECK(f.message("msg12") == kNoMessage);
+        CHECK(f.message("msg12") == "Очистить лог?");
     }
 }
 
