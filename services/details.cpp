@@ -4,6 +4,7 @@
 #include "app/main_form.h"
 #include "config/reg_file.h"
 #include "lang/lang_messages.h"
+#include "services/row_message.h"
 #include "services/service_state.h"
 #include "services/state_walk.h"
 
@@ -102,7 +103,7 @@ void MainForm::ReadServiceDetails(const std::string& systemName, bool withLog) {
 void MainForm::ServiceNamesDblClick() {
     ServiceNamesClick();
     std::string name = state.ServiceNameCB.text();
-    showInfo(name.substr(0, 255) + "-" + InfoStatus->text());
+    showInfo(serviceRowMessage(name, InfoStatus->text()));
 }
 
 void MainForm::ServHelpClick() {
