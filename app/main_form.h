@@ -194,6 +194,7 @@ public:
     void ServiceapletstartButtonClick();
     void OptCColorButtonClick();
     void OpCFontButtonClick();
+    void AcceleratorKeyDown(int key);   // F5 and F1 (app/keyboard_access.cpp)
 
 private:
     friend class StateWalkScope;
@@ -216,6 +217,7 @@ private:
     void wireLanguageEvents();   // lang/language_events.cpp
     void wireProcessEvents();    // procs/process_events.cpp
     void wireTrayEvents();       // app/tray_events.cpp
+    void wireKeyboardAccess();   // app/keyboard_access.cpp
     void fitServiceList();
     void applyStateText(unsigned long state);
     void choosePreset(const std::string& kind);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "toolkit/contrast.h"
 #include "toolkit/text.h"
 #include "toolkit/win.h"
 
@@ -49,8 +50,20 @@ void Label::setBold(bool on) {
     setFont(font);
 }
 
+// A link is blue, or the system's link colour under a high-contrast scheme.
+void Label::setLink(bool on) {
+    link_ = on;
+    if (on) makeFocusable();
+}
+
+bool Label::enterKey() {
+    if (!onClick) return false;
+    fire(onClick);
+    return true;
+}
+
 void* Label::handleColor(void* hdc) {
-    if (link_) SetTextColor(static_cast<HDC>(hdc), RGB(0, 0, 255));
+    if (link_) SetTextColor(static_cast<HDC>(hdc), highContrast() ? GetSysColor(COLOR_HOTLIGHT) : RGB(0, 0, 255));
     void* b = Control::handleColor(hdc);
     if (b) return b;
     if (!link_) return nullptr;
@@ -102,6 +115,11 @@ void Image::paint(void* hdc) {
         ExcludeClipRect(dc, x, y, x + size.bmWidth, y + size.bmHeight);
     }
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+}
+bool Image::enterKey() {
+    if (!onClick) return false;
+    fire(onClick);
+    return true;
 }
 void Image::handleCommand(int code) {
     if (code == STN_CLICKED) fire(onClick);
