@@ -80,6 +80,9 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ACTIVATE:
         if (form && detail::activated(hwnd, wp)) return 0;
         break;
+    case WM_GETOBJECT:
+        if (LRESULT answer = detail::answerAccessibility(hwnd, wp, lp)) return answer;
+        break;
     default:
         break;
     }
