@@ -50,7 +50,6 @@ void Label::setBold(bool on) {
     setFont(font);
 }
 
-// A link is blue, or the system's link colour under a high-contrast scheme.
 void Label::setLink(bool on) {
     link_ = on;
     if (on) makeFocusable();
@@ -62,8 +61,12 @@ bool Label::enterKey() {
     return true;
 }
 
+// Under a high-contrast scheme a link, and a label of a colour of its own (the about window's
+// blue lines), take the system's link colour; the rest the system's text colour.
 void* Label::handleColor(void* hdc) {
-    if (link_) SetTextColor(static_cast<HDC>(hdc), highContrast() ? GetSysColor(COLOR_HOTLIGHT) : RGB(0, 0, 255));
+    const bool accent = link_ || textColor_ != 0xFFFFFFFF;
+    if (highContrast() && accent) SetTextColor(static_cast<HDC>(hdc), GetSysColor(COLOR_HOTLIGHT));
+    if (link_ && !highContrast()) SetTextColor(static_cast<HDC>(hdc), RGB(0, 0, 255));
     void* b = Control::handleColor(hdc);
     if (b) return b;
     if (!link_) return nullptr;
