@@ -48,7 +48,9 @@ PageControl* pagesOf(const Form& form) {
     return nullptr;
 }
 
+// Moved by the keyboard: the focus frame shows from now on, as after the dialog manager's Tab.
 void focusControl(HWND h) {
+    SendMessageW(topLevelOf(h), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     SetFocus(h);
     if (SendMessageW(h, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(h, EM_SETSEL, 0, -1);
 }

@@ -90,7 +90,6 @@ void waitFor(bool (*done)(HWND), HWND h) {
     for (int i = 0; i < 100 && !done(h); ++i) pumpSleep(30);
 }
 
-bool shown(HWND h) { return IsWindowVisible(h); }
 bool hidden(HWND h) { return !IsWindowVisible(h); }
 
 struct Page {
