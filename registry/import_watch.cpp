@@ -5,7 +5,6 @@
 
 #include "base/environment.h"
 #include "base/identity.h"
-#include "app/main_form.h"
 #include "config/reg_file.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
@@ -80,17 +79,6 @@ std::vector<std::string> finishImportCheck(ImportWatch::Check& check) {
         return {"Проверка импорта: файл " + check.shownName + " не прочитан, сравнивать не с чем"};
     readRegistry(check.values, &CheckedValue::after);
     return importCheckLines(check.values, check.shownName);
-}
-
-void MainForm::importVerified(const std::string& path, const std::string& shownName) {
-    importWatch->drop();   // its editor may end while this one starts: its report would come amid this import
-    ImportWatch::Check check = ImportWatch::prepare(path, shownName, state.ServiceSysName.items());
-    importWatch->watch(std::move(check), importRegistryFile(handle(), path));
-}
-
-void MainForm::reportImportCheck(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) logLine(line);
-    if (RxTrayIconMain->active() && !lines.empty()) RxTrayIconMain->showBalloon(kApplicationTitle, lines.front());
 }
 
 }  // namespace qlmr
