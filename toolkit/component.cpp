@@ -170,7 +170,8 @@ void Control::placeAmongSiblings() {
     bool followerExists = false;
     for (auto& c : owner()->components()) {
         auto* sibling = dynamic_cast<Control*>(c.get());
-        if (!sibling || sibling == this || sibling->parent_ != parent_ || !sibling->handle_) continue;
+        if (!sibling || sibling == this || sibling->parent_ != parent_ || !sibling->handle_ || sibling->beneathSiblings_)
+            continue;
         if (sibling->tabKey() > tabKey())
             followerExists = true;
         else if (sibling->tabKey() >= aboveKey) {

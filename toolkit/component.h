@@ -131,6 +131,8 @@ protected:
     // Buttons, check marks and group boxes keep their text as the window's own text and draw it
     // when painted.
     bool plainTextWindow_ = false;
+    // A group box lies beneath the controls it frames and takes no part in the tab order.
+    bool beneathSiblings_ = false;
     unsigned long color_ = 0xFFFFFFFF;
     unsigned long textColor_ = 0xFFFFFFFF;
     void* brush_ = nullptr;

@@ -104,11 +104,26 @@ bool canTakeFocus(HWND form, HWND h) {
     return h && IsWindow(h) && IsChild(form, h) && IsWindowVisible(h) && IsWindowEnabled(h);
 }
 
-// With nothing focused before, a window with pages starts on their tabs, as a tabbed dialog does.
+struct TopmostStop {
+    HWND found = nullptr;
+    RECT at{};
+};
+
+BOOL CALLBACK findTopmostStop(HWND h, LPARAM lp) {
+    auto* best = reinterpret_cast<TopmostStop*>(lp);
+    if (!(GetWindowLongW(h, GWL_STYLE) & WS_TABSTOP) || !IsWindowVisible(h) || !IsWindowEnabled(h)) return TRUE;
+    RECT r;
+    GetWindowRect(h, &r);
+    if (!best->found || r.top < best->at.top || (r.top == best->at.top && r.left < best->at.left)) *best = {h, r};
+    return TRUE;
+}
+
+// With nothing focused before, the control nearest the window's top left corner: in the main
+// window the banner, so that no page is entered before the user moves there.
 HWND firstFocus(HWND window) {
-    if (auto* form = dynamic_cast<Form*>(Control::fromHandle(window)))
-        if (PageControl* pages = pagesOf(*form); pages && pages->visible()) return static_cast<HWND>(pages->handle());
-    return GetNextDlgTabItem(window, nullptr, FALSE);
+    TopmostStop best;
+    EnumChildWindows(window, findTopmostStop, LPARAM(&best));
+    return best.found;
 }
 
 }  // namespace

@@ -66,6 +66,7 @@ std::vector<std::string> tabCycle(Program& p, HWND top, std::vector<HWND>* windo
         names.push_back(h ? componentName(h) : "(none)");
         if (windows) windows->push_back(h);
         press({VK_TAB});
+        for (int wait = 0; wait < 30 && focusedControl(top) == h; ++wait) pumpSleep(50);   // a loaded machine
     }
     return names;
 }
@@ -80,11 +81,16 @@ std::vector<std::string> expectedCycle(Program& p, HWND top, const std::vector<s
     return shown;
 }
 
-std::vector<std::string> startingAt(std::vector<std::string> cycle, const std::string& first) {
+// The cycle begun at the first control named, as one line that a failed check shows.
+std::string startingAt(std::vector<std::string> cycle, const std::string& first) {
     auto at = std::find(cycle.begin(), cycle.end(), first);
     if (at != cycle.end()) std::rotate(cycle.begin(), at, cycle.end());
-    return cycle;
+    std::string line;
+    for (const std::string& name : cycle) line += name + " ";
+    return line;
 }
+
+std::string joined(const std::vector<std::string>& names) { return startingAt(names, ""); }
 
 void waitFor(bool (*done)(HWND), HWND h) {
     for (int i = 0; i < 100 && !done(h); ++i) pumpSleep(30);
@@ -159,8 +165,7 @@ TEST_CASE("keyboard alone: the chooser, every page and the about window, in Russ
     REQUIRE(chooser);
     SetForegroundWindow(chooser);
     pumpSleep(300);
-    CHECK(startingAt(tabCycle(p, chooser), "LangFormRNComboBox") ==
-          std::vector<std::string>{"LangFormRNComboBox", "CloselangFButton", "ShowCheckBox"});
+    CHECK(startingAt(tabCycle(p, chooser), "LangFormRNComboBox") == "LangFormRNComboBox CloselangFButton ShowCheckBox ");
     press({VK_ESCAPE});
     waitFor(hidden, chooser);
     REQUIRE_FALSE(IsWindowVisible(chooser));
@@ -172,10 +177,12 @@ TEST_CASE("keyboard alone: the chooser, every page and the about window, in Russ
         CAPTURE(page.tab);
         if (page.tab > 0) press({VK_CONTROL, VK_TAB});
         REQUIRE(frontTab(p) == page.tab);
-        if (componentName(focusedControl(main)) == "MainPageControl") press({VK_TAB});
+        for (int i = 0; i < 3 && (componentName(focusedControl(main)) == "TopImage" ||
+                                  componentName(focusedControl(main)) == "MainPageControl"); ++i)
+            press({VK_TAB});
         std::vector<HWND> visited;
         const std::vector<std::string> cycle = tabCycle(p, main, &visited);
-        CHECK(startingAt(cycle, page.order.front()) == expectedCycle(p, main, page.order));
+        CHECK(startingAt(cycle, page.order.front()) == joined(expectedCycle(p, main, page.order)));
         escapeInEveryEdit(main, visited);
         CHECK(frontTab(p) == page.tab);
         for (int i = 0; i < 40 && componentName(focusedControl(main)) != page.order.front(); ++i) press({VK_TAB});
@@ -194,7 +201,7 @@ TEST_CASE("keyboard alone: the chooser, every page and the about window, in Russ
     const std::vector<std::string> panel = {"SortTwA", "SortTwNA", "SortTwD", "ServiceapletstartButton",
                                             "RegistryJumpButton", "OpLangRNComboBox", "OptCColorButton", "OpCFontButton"};
     panelOrder.insert(panelOrder.begin() + 2, panel.begin(), panel.end());
-    CHECK(startingAt(tabCycle(p, main), "ServiceNameCBUni") == expectedCycle(p, main, panelOrder));
+    CHECK(startingAt(tabCycle(p, main), "ServiceNameCBUni") == joined(expectedCycle(p, main, panelOrder)));
 
     // The about window from the banner by Enter: its buttons in order; Esc closes it and the
     // focus is back on the banner.
@@ -204,7 +211,7 @@ TEST_CASE("keyboard alone: the chooser, every page and the about window, in Russ
     REQUIRE(about);
     pumpSleep(300);
     CHECK(startingAt(tabCycle(p, about), "MailButton") ==
-          std::vector<std::string>{"MailButton", "CloseAboutButton", "AllAboutButton", "VersionsButton", "WebSite"});
+          "MailButton CloseAboutButton AllAboutButton VersionsButton WebSite ");
     press({VK_ESCAPE});
     waitFor(hidden, about);
     CHECK_FALSE(IsWindowVisible(about));
