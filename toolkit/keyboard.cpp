@@ -104,26 +104,19 @@ bool canTakeFocus(HWND form, HWND h) {
     return h && IsWindow(h) && IsChild(form, h) && IsWindowVisible(h) && IsWindowEnabled(h);
 }
 
-struct TopmostStop {
+// With nothing focused before, the window's own control nearest its top left corner: in the
+// main window the banner, so that no page is entered before the user moves there. Only the
+// window's own children are weighed: the start-up pays for each one asked.
+HWND firstFocus(HWND window) {
     HWND found = nullptr;
     RECT at{};
-};
-
-BOOL CALLBACK findTopmostStop(HWND h, LPARAM lp) {
-    auto* best = reinterpret_cast<TopmostStop*>(lp);
-    if (!(GetWindowLongW(h, GWL_STYLE) & WS_TABSTOP) || !IsWindowVisible(h) || !IsWindowEnabled(h)) return TRUE;
-    RECT r;
-    GetWindowRect(h, &r);
-    if (!best->found || r.top < best->at.top || (r.top == best->at.top && r.left < best->at.left)) *best = {h, r};
-    return TRUE;
-}
-
-// With nothing focused before, the control nearest the window's top left corner: in the main
-// window the banner, so that no page is entered before the user moves there.
-HWND firstFocus(HWND window) {
-    TopmostStop best;
-    EnumChildWindows(window, findTopmostStop, LPARAM(&best));
-    return best.found;
+    for (HWND h = GetWindow(window, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+        if (!(GetWindowLongW(h, GWL_STYLE) & WS_TABSTOP) || !IsWindowVisible(h) || !IsWindowEnabled(h)) continue;
+        RECT r;
+        GetWindowRect(h, &r);
+        if (!found || r.top < at.top || (r.top == at.top && r.left < at.left)) found = h, at = r;
+    }
+    return found ? found : GetNextDlgTabItem(window, nullptr, FALSE);
 }
 
 }  // namespace
