@@ -4,7 +4,8 @@
 # the services and configurations pages and the about window under a high-contrast scheme.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build="$root/build"
+source "$root/scripts/target.sh"
+build="$root/$qlmr_build_name"
 source "$root/scripts/wine-env.sh" "$build" 2>/dev/null
 export WINEPREFIX="$build/shotprefix"
 export WINEDEBUG=-all
@@ -77,6 +78,9 @@ take() {
     rm -rf "$shots" "$WINEPREFIX"
 }
 
-take 96 1024x768 "" ""
-take 144 1920x1080 "-144dpi" "services-page backups-page"
+# "high-contrast" as the argument takes that pass alone.
+if [ "${1:-}" != high-contrast ]; then
+    take 96 1024x768 "" ""
+    take 144 1920x1080 "-144dpi" "services-page backups-page"
+fi
 take 96 1024x768 "-high-contrast" "services-page configurations-page about-window" "$high_contrast"
