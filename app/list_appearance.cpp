@@ -10,6 +10,7 @@ void MainForm::switchLanguage() {
     ApplyLanguageFile(currentLanguageFile(), true);
     services->LoadDisplayNames(state.OptLangComboBox.text());
     config->refreshStartPreview();
+    history->translate();
 }
 
 void MainForm::chooseListColor() {

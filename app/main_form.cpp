@@ -4,6 +4,9 @@
 #include "base/identity.h"
 #include "services/builtin_catalogue.h"
 #include "app/window_parts.h"
+#include "base/log_prefix.h"
+#include "platform/clock.h"
+#include "platform/files.h"
 #include "registry/import_watch.h"
 #include "registry/regedit.h"
 #include "toolkit/window_styles.h"
@@ -21,6 +24,7 @@ MainForm::MainForm() : tk::Form("TMainForm", "MainForm", {0, 0, 1000, 700}, tk::
     loadBuiltinCatalogue(state);
     setMinimumClientSize({780, 572});
     importWatch = std::make_unique<ImportWatch>([this](const std::vector<std::string>& lines) { reportImportCheck(lines); });
+    importWatch->onChecked = [this](const ImportWatch::Check& check) { journalCheckResult(check); };
     onKeyDown = [this](int key) { FormKeyDown(key); };
     onShow = [this] { FormShow(); };
     wireKeyboardAccess();
@@ -44,6 +48,8 @@ void MainForm::makeSheets() {
     MainPageControl->addSheet(SheetLog, true);
     MainPageControl->addSheet(SheetInvisible, false);
     MainPageControl->addSheet(SheetCurrent, true);
+    SheetHistory = make<tk::TabSheet>("SheetHistory", MainPageControl, "История изменений");
+    MainPageControl->addSheet(SheetHistory, true);
 }
 
 // A new page is one more line here, in the place its controls take in the window's order.
@@ -54,16 +60,29 @@ void MainForm::makePages() {
     logPage = std::make_unique<LogPage>(*this, SheetLog, *this);
     hidden = std::make_unique<HiddenPage>(*this, SheetInvisible, state, *this, langForm);
     processes = std::make_unique<ProcessesPage>(*this, SheetCurrent, *this);
+    journal = std::make_unique<Journal>(programFolder() + kJournalFolder);
+    history = std::make_unique<HistoryPage>(*this, SheetHistory, state, *this, *journal);
     tray = std::make_unique<Tray>(*this, TrayTargets{MainPageControl, SheetService, SheetLog, SheetConfig, SheetBackup},
                                   aboutForm);
 }
 
 void MainForm::logLine(const std::string& text) { logPage->logLine(text); }
 
-void MainForm::importVerified(const std::string& path, const std::string& shownName) {
+void MainForm::importVerified(const std::string& path, const std::string& shownName, ImportAction action) {
     importWatch->drop();   // its editor may end while this one starts: its report would come amid this import
     ImportWatch::Check check = ImportWatch::prepare(path, shownName, state.ServiceSysName.items());
+    check.journalEntry = journal->record(formatStamp(localNow()), action, shownName, check.values);
+    history->reload();
     importWatch->watch(std::move(check), importRegistryFile(handle(), path));
+}
+
+// The journal's entry of a checked import gets its result; the page shows it.
+void MainForm::journalCheckResult(const ImportWatch::Check& check) {
+    if (check.journalEntry <= 0) return;
+    tk::runHandler([&] {
+        journal->recordResult(check.journalEntry, journalResultOf(check.values, check.fileRead));
+        history->reload();
+    });
 }
 
 void MainForm::reportImportCheck(const std::vector<std::string>& lines) {

@@ -15,6 +15,8 @@
 #include "config/config_page.h"
 #include "procs/processes_page.h"
 #include "registry/backups_page.h"
+#include "registry/history_page.h"
+#include "registry/import_watch.h"
 #include "services/services_page.h"
 #include "toolkit/form.h"
 #include "toolkit/pages.h"
@@ -40,7 +42,7 @@ public:
 
     tk::Image* TopImage;
     tk::PageControl* MainPageControl;
-    tk::TabSheet *SheetService, *SheetConfig, *SheetBackup, *SheetLog, *SheetInvisible, *SheetCurrent;
+    tk::TabSheet *SheetService, *SheetConfig, *SheetBackup, *SheetLog, *SheetInvisible, *SheetCurrent, *SheetHistory;
 
     // In the order they are made; the order of every component follows from it.
     std::unique_ptr<ServicesPage> services;
@@ -49,6 +51,8 @@ public:
     std::unique_ptr<LogPage> logPage;
     std::unique_ptr<HiddenPage> hidden;
     std::unique_ptr<ProcessesPage> processes;
+    std::unique_ptr<Journal> journal;   // every import's before-values and result
+    std::unique_ptr<HistoryPage> history;
     std::unique_ptr<Tray> tray;
 
     LangForm* langForm = nullptr;
@@ -65,9 +69,10 @@ public:
     std::string settingsPath() const override;
     std::string currentLanguageFile() const override;
     void PauseWithMessages(unsigned long ms) override;   // pause.cpp
-    void importVerified(const std::string& path, const std::string& shownName) override;
+    void importVerified(const std::string& path, const std::string& shownName, ImportAction action) override;
     void* window() const override { return handle(); }
     void reportImportCheck(const std::vector<std::string>& lines);
+    void journalCheckResult(const ImportWatch::Check& check);
 
     // ---- what the extra-functions panel asks (list_appearance.cpp)
     void switchLanguage() override;

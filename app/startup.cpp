@@ -86,6 +86,7 @@ void MainForm::FormCreate() {
 }
 
 void MainForm::FormShow() {
+    history->reload();   // after the start-up's log lines, so a damaged journal line is told after them
     const std::string show = readProfileString(settingsPath(), "Program", "ShowLangForm", "No data");
     if (show == "y" && langForm) langForm->showModal();
 }

@@ -3,6 +3,8 @@
 // knows no other page and no more of the window than this.
 #include <string>
 
+#include "base/import_action.h"
+
 namespace qlmr {
 
 // The pages' design size: the page control's 1000 x 635 less its frame and tab row.
@@ -14,8 +16,10 @@ struct PageHost {
     virtual std::string settingsPath() const = 0;
     virtual std::string currentLanguageFile() const = 0;   // program folder + "Langz\" + current name
     virtual void PauseWithMessages(unsigned long ms) = 0;
-    // Imports through the registry editor and checks the registry once the editor has ended.
-    virtual void importVerified(const std::string& path, const std::string& shownName) = 0;
+    // Imports through the registry editor and checks the registry once the editor has ended; the
+    // journal records the values the import changes as they are just before, and later the
+    // check's result, under the action the caller names.
+    virtual void importVerified(const std::string& path, const std::string& shownName, ImportAction action) = 0;
     virtual void* window() const = 0;   // owner of the boxes and programs a page opens
 
 protected:

@@ -4,6 +4,7 @@
 #include "lang/lang_messages.h"
 #include "lang/message_format.h"
 #include "platform/files.h"
+#include "config/description_lost.h"
 #include "config/filtered_import.h"
 #include "config/snapshot.h"
 #include "lang/message_keys.h"
@@ -14,7 +15,7 @@ void ConfigPage::ChangeDescriptionButtonClick() {
     const std::string path = programFolder() + kConfigFolder + kReplacementDescriptions;
     saveDescriptions(state, host_);
     showInfo(formatMessage(host_.message(msg::kImportStarting), path));
-    host_.importVerified(installedServiceKeysCopy(path), kReplacementDescriptions);
+    host_.importVerified(installedServiceKeysCopy(path), kReplacementDescriptions, ImportAction::DescriptionsIn);
     host_.logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Вернуть описание сервисов\"");
     host_.logLine("Был использован файл: " + path);
@@ -23,8 +24,9 @@ void ConfigPage::ChangeDescriptionButtonClick() {
 
 void ConfigPage::ChangeDescriptionBackButtonClick() {
     const std::string path = programFolder() + kRegistryFolder + kDescriptionsSnapshot;
+    tellLostOriginals(state, host_, path);
     showInfo(formatMessage(host_.message(msg::kImportStarting), path));
-    host_.importVerified(installedServiceKeysCopy(path), kDescriptionsSnapshot);
+    host_.importVerified(installedServiceKeysCopy(path), kDescriptionsSnapshot, ImportAction::DescriptionsBack);
     host_.logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Сменить описание сервисов\"");
     host_.logLine("Был использован файл: " + path);

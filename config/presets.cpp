@@ -68,7 +68,8 @@ void ConfigPage::ConfigApplyvClick() {
     saveCurrentStartTypes(state, host_);
     saveDescriptions(state, host_);
     showInfo(formatMessage(host_.message(msg::kPresetImportStarting), fileName));
-    host_.importVerified(installedServiceKeysCopy(programFolder() + kConfigFolder + fileName), fileName);
+    host_.importVerified(installedServiceKeysCopy(programFolder() + kConfigFolder + fileName), fileName,
+                        ImportAction::PresetApply);
     logImport(host_, "Конфигурация скопирована в реестр", fileName);
     showInfo(host_.message(msg::kTakesEffectAfterRestart));
 }
@@ -77,7 +78,7 @@ void ConfigPage::ConfigApplyUndoClick() {
     const std::string path = env().shortPath(programFolder() + kRegistryFolder + kStartTypesSnapshot);
     if (!askQuestion(formatMessage(host_.message(msg::kAskUndoPreset), state.ConfigRegFileName))) return;
     showInfo(formatMessage(host_.message(msg::kPresetImportStarting), path));
-    host_.importVerified(installedServiceKeysCopy(path), kStartTypesSnapshot);
+    host_.importVerified(installedServiceKeysCopy(path), kStartTypesSnapshot, ImportAction::PresetUndo);
     logImport(host_, "Восстановлено первоначальное состояние сервисов", path);
     showInfo(host_.message(msg::kTakesEffectAfterRestart));
     ConfigApplyUndo->setEnabled(false);

@@ -3,6 +3,9 @@
 
 #include "base/environment.h"
 #include "base/identity.h"
+#include "config/description_originals.h"
+#include "config/description_trail.h"
+#include "config/journal.h"
 #include "config/reg_file.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
@@ -44,8 +47,14 @@ void addDescriptionGroup(std::vector<std::string>& lines, RegistryKey& key, int 
     if (auto it = history.previous.find(systemName); it != history.previous.end()) previous = it->second;
     lines.push_back(regCommentLine(index, displayName));
     lines.push_back(regKeyLine(systemName));
-    lines.push_back(textLine("Description", originalText(description, replacement.description, previous.description)));
-    lines.push_back(textLine("DisplayName", originalText(registryName, replacement.displayName, previous.displayName)));
+    // A text a journalled swap-in put there is followed back to the one before the swap-ins.
+    const auto original = [&](const RegText& stored, bool isName, const std::optional<RegText>& shipped,
+                              const std::optional<RegText>& earlier) {
+        const std::optional<RegText> swapped = swappedInOriginal(history.swapIns, systemName, isName, stored);
+        return swapped ? *swapped : originalText(stored, shipped, earlier);
+    };
+    lines.push_back(textLine("Description", original(description, false, replacement.description, previous.description)));
+    lines.push_back(textLine("DisplayName", original(registryName, true, replacement.displayName, previous.displayName)));
 }
 
 // A registry file's text in UTF-8; a missing file reads as empty.
@@ -57,6 +66,7 @@ DescriptionHistory descriptionHistory(const std::string& snapshotPath) {
     DescriptionHistory history;
     history.replacement = readServiceTexts(regFileTextOf(programFolder() + kConfigFolder + kReplacementDescriptions));
     history.previous = readServiceTexts(regFileTextOf(snapshotPath));
+    history.swapIns = journalSwapIns(Journal(programFolder() + kJournalFolder));
     return history;
 }
 

@@ -15,10 +15,18 @@ enum class SnapshotKind {
     Descriptions,   // "Description" and "DisplayName" of every key that has a description
 };
 
-// What keeps a description snapshot from taking the shipped replacement texts for originals:
-// a value that equals its replacement is recorded as the earlier snapshot has it.
+// One swap-in of the descriptions as the journal keeps it: the texts before it and the texts it set.
+struct DescriptionSwapIn {
+    std::map<std::string, ServiceTexts, NoCaseLess> before, set;
+};
+
+// What keeps a description snapshot from taking replacement texts for originals: a value that a
+// journalled swap-in set is recorded as it was before the swap-ins still in force; with no
+// swap-in known for it, a value that equals its shipped replacement is recorded as the earlier
+// snapshot has it.
 struct DescriptionHistory {
     std::map<std::string, ServiceTexts, NoCaseLess> replacement, previous;
+    std::vector<DescriptionSwapIn> swapIns;   // newest first
 };
 
 // The lines of a snapshot, header included. systemNames and displayNames are the catalogue's

@@ -52,7 +52,7 @@ void BackupsPage::BackupAddClick() {
     }
     const std::string name = BackupNameTextLb->text();
     showInfo(formatMessage(host_.message(msg::kImportStarting), name));
-    host_.importVerified(BackupPathTextlb->text(), name);
+    host_.importVerified(BackupPathTextlb->text(), name, ImportAction::BackupRestore);
     logBranch(host_, "Реестр восстановлен из резерной копии", "Был использован файл: " + name);
 }
 

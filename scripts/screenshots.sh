@@ -4,7 +4,7 @@
 # the services and configurations pages and the about window under a high-contrast scheme.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/scripts/target.sh"
+source "$root/scripts/target.sh"   # the 64-bit build where the machine runs no 32-bit programs
 build="$root/$qlmr_build_name"
 source "$root/scripts/wine-env.sh" "$build" 2>/dev/null
 export WINEPREFIX="$build/shotprefix"

@@ -199,7 +199,7 @@ TEST_CASE("layout: every window and page, Russian and English, maximized and res
         for (bool maximized : {true, false}) {
             ShowWindow(main, maximized ? SW_MAXIMIZE : SW_RESTORE);
             const std::string state = std::string(lang.name) + (maximized ? ", maximized" : ", restored");
-            for (int page = 0; page < 5; ++page) {
+            for (int page = 0; page < 6; ++page) {
                 p.showPage(page);
                 checkLayout(main, state + ", page " + std::to_string(page));
             }
@@ -210,8 +210,8 @@ TEST_CASE("layout: every window and page, Russian and English, maximized and res
             p.clickNamed("TweackStart");
         }
         // A click on the banner opens the about window.
-        PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 20));
-        PostMessageW(main, WM_LBUTTONUP, 0, MAKELPARAM(40, 20));
+        PostMessageW(p.control("TopImage"), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 20));
+        PostMessageW(p.control("TopImage"), WM_LBUTTONUP, 0, MAKELPARAM(40, 20));
         HWND about = p.findTopLevel("TAboutForm", 5000);
         REQUIRE(about);
         checkLayout(about, std::string(lang.name) + ", about window");

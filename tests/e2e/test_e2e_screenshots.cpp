@@ -88,6 +88,25 @@ TEST_CASE("documentation pictures" * doctest::skip(shotDir() == nullptr)) {
     p.clickNamed("EnumProcTntbtn");
     capture("processes-page");
 
+    if (wanted("history-page")) {
+        // Two real imports for the journal: a preset applied, then the descriptions swapped in.
+        p.showPage(1);
+        p.click(p.control("Tweackedcf"));
+        pumpSleep(300);
+        p.clickNamed("ConfigApplyv");
+        for (int box = 0; box < 3; ++box)
+            if (MessageBoxSeen seen = p.waitMessageBox(5000); seen.window) p.answer(seen, box == 0 ? IDYES : IDOK);
+        pumpSleep(1500);
+        p.clickNamed("ChangeDescriptionButton");
+        if (MessageBoxSeen seen = p.waitMessageBox(5000); seen.window) p.answer(seen, IDOK);
+        pumpSleep(1500);
+        p.showPage(5);
+        HWND history = p.control("HistoryList");
+        PostMessageW(history, WM_KEYDOWN, VK_HOME, 0);
+        PostMessageW(history, WM_KEYDOWN, VK_DOWN, 0);
+        capture("history-page");
+    }
+
     // A click on the banner opens the about window.
     PostMessageW(p.control("TopImage"), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 20));
     PostMessageW(p.control("TopImage"), WM_LBUTTONUP, 0, MAKELPARAM(40, 20));
