@@ -27,6 +27,7 @@ MainForm::MainForm() : tk::Form("TMainForm", "MainForm", {0, 0, 1000, 700}, tk::
     importWatch->onChecked = [this](const ImportWatch::Check& check) { journalCheckResult(check); };
     onKeyDown = [this](int key) { FormKeyDown(key); };
     onShow = [this] { FormShow(); };
+    wireKeyboardAccess();
     setCaption(kWindowTitle);
 }
 

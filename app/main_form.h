@@ -88,6 +88,7 @@ public:
     void TopImageClick();
     void FormKeyDown(int key);
     void MainPageControlEnter();
+    void AcceleratorKeyDown(int key);   // F5 and F1 (keyboard_access.cpp)
 
 private:
     // A window message the main window handles itself; true when it is consumed.
@@ -105,6 +106,7 @@ private:
     void makeSheets();
     void makePages();
     void makeWindowParts();        // window_events.cpp
+    void wireKeyboardAccess();     // keyboard_access.cpp
     void wireWindowMessages();     // window_events.cpp
     bool routeMessage(unsigned msg, uintptr_t wp, intptr_t lp, intptr_t& result);
     bool isInPages(void* window) const;

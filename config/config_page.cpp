@@ -1,5 +1,7 @@
 #include "config/config_page.h"
 
+#include "toolkit/keyboard.h"
+
 namespace qlmr {
 
 using tk::anchor;
@@ -10,6 +12,10 @@ ConfigPage::ConfigPage(tk::Form& form, tk::TabSheet* sheet, HiddenState& state, 
     buildPresets();
     buildDescriptions();
     buildPreviewControls();
+    // Column by column: the left one down, then the description and the preview beside it.
+    tk::setTabOrder({Tweackedcf, Internetcf, Gamingcf, Commoncf, DescrFullLabel, ConfigApplyv, ConfigApplyUndo,
+                     ChangeDescriptionButton, ChangeDescriptionBackButton, ConfigUndoPreview, DescriptionMemo,
+                     PreviewList});
     wire();
 }
 

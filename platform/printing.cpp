@@ -63,8 +63,9 @@ private:
         TEXTMETRICW tm;
         GetTextMetricsW(dc_, &tm);
         lineHeight_ = tm.tmHeight + tm.tmExternalLeading;
-        pageHeight_ = GetDeviceCaps(dc_, VERTRES) - margin_;
+        // The margin first: the page's height is measured less it.
         margin_ = GetDeviceCaps(dc_, LOGPIXELSX) / 2;
+        pageHeight_ = GetDeviceCaps(dc_, VERTRES) - margin_;
         y_ = margin_;
     }
     HDC dc_;

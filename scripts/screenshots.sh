@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the documentation's pictures of the real program into docs/ (build first): every page at
-# 96 DPI on a 1024x768 screen, and the services and backups pages at 144 DPI on a 1920x1080 one.
+# 96 DPI on a 1024x768 screen, the services and backups pages at 144 DPI on a 1920x1080 one, and
+# the services and configurations pages and the about window under a high-contrast scheme.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/target.sh"   # the 64-bit build where the machine runs no 32-bit programs
@@ -25,9 +26,28 @@ start_display() {
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
 }
 
-# One pass: dpi, screen size, file name suffix, the pictures wanted (all when empty).
+# A black high-contrast scheme, as the system's own "High Contrast Black" sets it.
+high_contrast='[HKEY_CURRENT_USER\Control Panel\Colors]
+"Window"="0 0 0"
+"WindowText"="255 255 255"
+"ButtonFace"="0 0 0"
+"ButtonText"="255 255 255"
+"Background"="0 0 0"
+"Menu"="0 0 0"
+"MenuText"="255 255 255"
+"Highlight"="26 235 255"
+"HighlightText"="0 0 0"
+"HotTrackingColor"="255 255 0"
+"GrayText"="63 242 63"
+"InfoWindow"="0 0 0"
+"InfoText"="255 255 255"
+"ActiveTitle"="0 0 128"
+"TitleText"="255 255 255"'
+
+# One pass: dpi, screen size, file name suffix, the pictures wanted (all when empty), and
+# registry lines of a colour scheme (none: the system's default).
 take() {
-    local dpi=$1 size=$2 suffix=$3 only=$4
+    local dpi=$1 size=$2 suffix=$3 only=$4 scheme=${5:-}
     rm -rf "$WINEPREFIX"; cp -a "$build/wineprefix" "$WINEPREFIX"
     start_display "$size"
     local hex; hex=$(printf '%08x' "$dpi")
@@ -35,7 +55,7 @@ take() {
         '[HKEY_CURRENT_USER\Control Panel\Desktop]' "\"LogPixels\"=dword:$hex" '' \
         '[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts]' \
         "\"LogPixels\"=dword:$hex" '' '[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]' \
-        "\"Default\"=\"$size\"" > "$WINEPREFIX/shots.reg"
+        "\"Default\"=\"$size\"" '' "$scheme" > "$WINEPREFIX/shots.reg"
     wine regedit "$WINEPREFIX/shots.reg" </dev/null >/dev/null 2>&1
     wineserver -w
     local shots; shots=$(mktemp -d)
@@ -58,5 +78,9 @@ take() {
     rm -rf "$shots" "$WINEPREFIX"
 }
 
-take 96 1024x768 "" ""
-take 144 1920x1080 "-144dpi" "services-page backups-page"
+# "high-contrast" as the argument takes that pass alone.
+if [ "${1:-}" != high-contrast ]; then
+    take 96 1024x768 "" ""
+    take 144 1920x1080 "-144dpi" "services-page backups-page"
+fi
+take 96 1024x768 "-high-contrast" "services-page configurations-page about-window" "$high_contrast"

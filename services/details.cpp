@@ -4,6 +4,7 @@
 #include "services/services_page.h"
 #include "config/reg_file.h"
 #include "lang/lang_messages.h"
+#include "services/row_message.h"
 #include "services/service_state.h"
 #include "services/state_walk.h"
 
@@ -103,7 +104,7 @@ void ServicesPage::ServiceNamesDblClick() {
     ServiceNamesClick();
     std::string name = state.ServiceNameCB.text();
     // The box takes the name cut to 255 characters, as the short-string display always did.
-    showInfo(name.substr(0, 255) + "-" + InfoStatus->text());
+    showInfo(serviceRowMessage(name, InfoStatus->text()));
 }
 
 void ServicesPage::ServHelpClick() {

@@ -1,6 +1,8 @@
 #include "services/services_page.h"
 
+#include "lang/lang_messages.h"
 #include "services/state_walk.h"
+#include "toolkit/keyboard.h"
 
 namespace qlmr {
 
@@ -25,6 +27,9 @@ ServicesPage::ServicesPage(tk::Form& form, tk::TabSheet* sheet, HiddenState& sta
     buildPopupMenu();
     tweak = std::make_unique<TweakPanel>(form, sheet, Rect{kListWidthBesidePanel + 12, 6, 200, 360}, state, host,
                                          commands);
+    // The extra-functions panel stands beside the list, so it comes right after it.
+    tk::setTabOrder({ServiceNameCBUni, ServiceNames, tweak->TweackPanel, ServCheckState, ServCheckUncheck, ServStart,
+                     ServStop, ServHelp, TweackStart});
     wire();
 }
 
@@ -107,6 +112,11 @@ void ServicesPage::wire() {
     StopedStatLabel->onClick = [this] { SortTwNAClick(); };
     StatAllLabel->onClick = [this] { SortTwDClick(); };
     TweackStart->onClick = [this] { TweackStartClick(); };
+    // A screen reader tells what a row's mark means with each marked row.
+    ServiceNames->markMeaning = [this] {
+        const std::string meaning = host_.message("RowNotRunning");
+        return meaning == kNoMessage ? std::string("не запущена") : meaning;
+    };
 }
 
 // The extra-functions panel, when shown, stands in the right part of the list's place.

@@ -24,6 +24,7 @@ public:
     void setChecked(bool on);
     void handleCommand(int code) override;
 protected:
+    virtual void checkChanged() {}
     CheckMark(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r,
               unsigned long buttonStyle);
     void realized() override;
@@ -36,10 +37,17 @@ public:
     CheckBox(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r);
 };
 
+// A group of radio buttons is one tab stop: the checked button, or the group's first while none
+// is; the arrows move within the group.
 class RadioButton : public CheckMark {
 public:
     RadioButton(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r,
                 bool firstOfGroup = false);
+protected:
+    void realized() override;
+    void checkChanged() override;
+private:
+    RadioButton* first_ = this;   // of its group
 };
 
 }  // namespace tk

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <unordered_map>
 
+#include "toolkit/contrast.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/form.h"
 #include "toolkit/text.h"
@@ -39,6 +40,10 @@ int nextControlId() {
 LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
     if (routeChildMessage(hwnd, msg, wp, lp, result)) return result;
+    // A memo asks its parent to close on Esc: a page or panel is never closed.
+    if (msg == WM_CLOSE) return 0;
+    if (msg == WM_GETOBJECT)
+        if (LRESULT answer = answerAccessibility(hwnd, wp, lp)) return answer;
     if (msg == WM_ERASEBKGND) {
         RECT r;
         GetClientRect(hwnd, &r);
@@ -119,7 +124,8 @@ void Control::createWindowless(Control* parent, unsigned long style, const std::
 }
 
 void Control::invalidate() {
-    if (!parent_ || !parent_->handle_) return;
+    if (handle_) InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
+    if (!windowless_ || !parent_ || !parent_->handle_) return;
     RECT r{rect_.x, rect_.y, rect_.x + rect_.w, rect_.y + rect_.h};
     InvalidateRect(static_cast<HWND>(parent_->handle_), &r, TRUE);
 }
@@ -148,30 +154,32 @@ void Control::makeWindow() {
     detail::controlsByWindow()[h] = this;
     SendMessageW(h, WM_SETFONT, WPARAM(font_ ? font_ : detail::defaultFont()), FALSE);
     if (parent_) placeAmongSiblings();
+    detail::answerAccessibilityOf(this, h);
     realized();
     if (!hint().empty() && owner()) owner()->registerHint(this);
     for (Control* c : windowlessChildren_)
         if (!c->hint().empty()) c->owner()->registerHint(c);
 }
 
-// Siblings stack in creation order (the first made on top, as the tab order goes). A window
-// made after a younger sibling's goes right below the nearest older sibling that exists.
+// Siblings stack in tab order (the first on top, as the dialog manager's Tab goes). A window
+// made after one that follows it goes right below the nearest that precedes it.
 void Control::placeAmongSiblings() {
+    if (!handle_ || !parent_) return;
     HWND above = HWND_TOP;
-    bool seenSelf = false, youngerExists = false;
+    int aboveKey = 0;
+    bool followerExists = false;
     for (auto& c : owner()->components()) {
         auto* sibling = dynamic_cast<Control*>(c.get());
-        if (!sibling || sibling->parent_ != parent_ || !sibling->handle_) continue;
-        if (sibling == this) {
-            seenSelf = true;
-        } else if (!seenSelf) {
+        if (!sibling || sibling == this || sibling->parent_ != parent_ || !sibling->handle_ || sibling->beneathSiblings_)
+            continue;
+        if (sibling->tabKey() > tabKey())
+            followerExists = true;
+        else if (sibling->tabKey() >= aboveKey) {
             above = static_cast<HWND>(sibling->handle_);
-        } else {
-            youngerExists = true;
-            break;
+            aboveKey = sibling->tabKey();
         }
     }
-    if (youngerExists)
+    if (followerExists)
         SetWindowPos(static_cast<HWND>(handle_), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -235,6 +243,14 @@ void Control::setEnabled(bool on) {
         enabledPending_ = true;
     else
         EnableWindow(static_cast<HWND>(handle_), on);
+}
+
+void Control::setStyleBit(unsigned long bit, bool on) {
+    style_ = on ? style_ | bit : style_ & ~bit;
+    if (!handle_) return;
+    HWND h = static_cast<HWND>(handle_);
+    const LONG now = GetWindowLongW(h, GWL_STYLE);
+    SetWindowLongW(h, GWL_STYLE, on ? now | LONG(bit) : now & ~LONG(bit));
 }
 
 bool Control::visible() const {
@@ -358,8 +374,9 @@ void Control::setTextColor(unsigned long bgr) {
     if (handle_) InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
 }
 
+// Under a high-contrast scheme the system's colours stand (toolkit/contrast.h).
 void* Control::handleColor(void* hdc) {
-    if (!brush_ && textColor_ == 0xFFFFFFFF) return nullptr;
+    if ((!brush_ && textColor_ == 0xFFFFFFFF) || highContrast()) return nullptr;
     HDC dc = static_cast<HDC>(hdc);
     if (textColor_ != 0xFFFFFFFF) SetTextColor(dc, textColor_);
     if (brush_) {

@@ -95,6 +95,18 @@ public:
 
     static Control* fromHandle(void* hwnd);
 
+    // Its place in the tab order among its siblings: creation order unless declared
+    // (tk::setTabOrder in toolkit/keyboard.h).
+    int tabKey() const { return tabKey_ ? tabKey_ : id_; }
+    void setTabKey(int key) { tabKey_ = key; }
+    void placeInTabOrder() { placeAmongSiblings(); }
+    // A control its container would draw gets a window of its own that the keyboard reaches
+    // (a tab stop that shows its focus); it is drawn and clicked as before. Told before its
+    // window is made.
+    void makeFocusable();
+    // Enter on the focused control: true when it did something with it.
+    virtual bool enterKey() { return false; }
+
     // A container draws its windowless controls in its own paint, in creation order.
     const std::vector<Control*>& windowlessChildren() const { return windowlessChildren_; }
     virtual void paint(void* hdc) { (void)hdc; }
@@ -107,6 +119,7 @@ protected:
     // A control its container draws: it never gets a window of its own.
     void createWindowless(Control* parent, unsigned long style, const std::string& text, Rect r);
     unsigned long style() const { return style_; }
+    void setStyleBit(unsigned long bit, bool on);   // on the window too, once it exists
     // Its part of the container is drawn again.
     void invalidate();
     // Inside a pause a windowless control's change waits for the pause's one repaint (the flag
@@ -118,6 +131,8 @@ protected:
     // Buttons, check marks and group boxes keep their text as the window's own text and draw it
     // when painted.
     bool plainTextWindow_ = false;
+    // A group box lies beneath the controls it frames and takes no part in the tab order.
+    bool beneathSiblings_ = false;
     unsigned long color_ = 0xFFFFFFFF;
     unsigned long textColor_ = 0xFFFFFFFF;
     void* brush_ = nullptr;
@@ -134,6 +149,7 @@ private:
     unsigned long style_ = 0;
     unsigned long exStyle_ = 0;
     int id_ = 0;
+    int tabKey_ = 0;
     std::string text_;
     Rect rect_;
     Rect design_;

@@ -15,6 +15,7 @@ using detail::hwndOf;
 GroupBox::GroupBox(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r)
     : Control(owner, std::move(name)) {
     plainTextWindow_ = true;
+    beneathSiblings_ = true;
     create(L"BUTTON", WS_VISIBLE | BS_GROUPBOX, 0, parent, caption, r);
 }
 // Beneath the controls it frames.

@@ -80,21 +80,25 @@ void ComboBox::setText(const std::string& text) {
         editText_ = text;
 }
 
+// The edit text survives a refill. A drop-down list has no text but its chosen item, so it
+// chooses again the item of that text when the refill brings it back.
 void ComboBox::clear() {
+    std::string keep = text();
     if (!listInWindow_) {
         items_.clear();
         index_ = -1;
-        return;
+    } else {
+        SendMessageW(hwndOf(this), CB_RESETCONTENT, 0, 0);
+        if (editable_) setText(keep);
     }
-    std::string keep = text();   // the edit text survives a refill
-    SendMessageW(hwndOf(this), CB_RESETCONTENT, 0, 0);
-    setText(keep);
+    if (!editable_) rechoose_ = keep;
 }
 void ComboBox::add(const std::string& item) {
     if (listInWindow_)
         SendMessageW(hwndOf(this), CB_ADDSTRING, 0, LPARAM(widen(item).c_str()));
     else
         items_.push_back(item);
+    if (!rechoose_.empty() && item == rechoose_) setItemIndex(count() - 1);
 }
 int ComboBox::count() const {
     return listInWindow_ ? int(SendMessageW(hwndOf(this), CB_GETCOUNT, 0, 0)) : int(items_.size());
@@ -106,6 +110,7 @@ std::string ComboBox::item(int i) const {
 int ComboBox::itemIndex() const { return listInWindow_ ? int(SendMessageW(hwndOf(this), CB_GETCURSEL, 0, 0)) : index_; }
 // Choosing an item puts it in the edit; choosing none (or one past the end) empties the edit.
 void ComboBox::setItemIndex(int i) {
+    rechoose_.clear();
     giveListToWindow();
     if (listInWindow_) {
         SendMessageW(hwndOf(this), CB_SETCURSEL, WPARAM(i), 0);

@@ -45,6 +45,7 @@ private:
     std::vector<std::string> items_;   // until the window has the list
     int index_ = -1;
     std::string editText_;
+    std::string rechoose_;   // a drop-down list's text while it is refilled
 };
 
 class UniComboBox : public ComboBox {

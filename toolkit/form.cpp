@@ -83,6 +83,12 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_GETMINMAXINFO:
         if (form) form->limitTracking(reinterpret_cast<void*>(lp));
         return 0;
+    case WM_ACTIVATE:
+        if (form && detail::activated(hwnd, wp)) return 0;
+        break;
+    case WM_GETOBJECT:
+        if (LRESULT answer = detail::answerAccessibility(hwnd, wp, lp)) return answer;
+        break;
     default:
         break;
     }
@@ -231,19 +237,27 @@ void Form::showMaximized() {
     }
     showWith(*this, SW_SHOWMAXIMIZED);
 }
+// The windows a modal showing disabled take input again before it leaves the screen, so that
+// the system has one to activate; the main window then comes to the front.
 void Form::hide() {
-    ShowWindow(static_cast<HWND>(handle()), SW_HIDE);
+    HWND h = static_cast<HWND>(handle());
+    const bool wasActive = GetActiveWindow() == h;
+    for (void* w : modalDisabled_) EnableWindow(static_cast<HWND>(w), TRUE);
+    modalDisabled_.clear();
+    ShowWindow(h, SW_HIDE);
     modalRunning = false;
+    HWND main = static_cast<HWND>(Application::instance().mainWindow());
+    if (wasActive && main && main != h && IsWindowVisible(main) && IsWindowEnabled(main)) SetForegroundWindow(main);
 }
 
 void Form::showModal() {
     HWND self = static_cast<HWND>(handle());
-    std::vector<HWND> disabled;
+    modalDisabled_.clear();
     for (Form* f : Application::instance().forms) {
         HWND h = static_cast<HWND>(f->handle());
         if (f != this && IsWindowEnabled(h)) {
             EnableWindow(h, FALSE);
-            disabled.push_back(h);
+            modalDisabled_.push_back(h);
         }
     }
     modalRunning = true;
@@ -254,14 +268,15 @@ void Form::showModal() {
             PostQuitMessage(int(m.wParam));
             break;
         }
-        if (!IsDialogMessageW(self, &m)) {
+        if (!detail::handleKey(m) && !IsDialogMessageW(self, &m)) {
             TranslateMessage(&m);
             DispatchMessageW(&m);
         }
         detail::flushDirtyLists();
     }
     modalRunning = false;
-    for (HWND h : disabled) EnableWindow(h, TRUE);
+    for (void* w : modalDisabled_) EnableWindow(static_cast<HWND>(w), TRUE);
+    modalDisabled_.clear();
 }
 
 void Form::close() { SendMessageW(static_cast<HWND>(handle()), WM_CLOSE, 0, 0); }
@@ -272,13 +287,13 @@ void Form::centre() {
     GetWindowRect(h, &r);
     int w = r.right - r.left, hgt = r.bottom - r.top;
     SetWindowPos(h, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2, (GetSystemMetrics(SM_CYSCREEN) - hgt) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER);
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::setStyleBits(unsigned long remove) {
     HWND h = static_cast<HWND>(handle());
     SetWindowLongW(h, GWL_STYLE, LONG(GetWindowLongW(h, GWL_STYLE) & ~remove));
-    SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void Form::rebuildTooltip() {
@@ -373,6 +388,7 @@ static HWND dialogTarget(HWND h) {
 
 static void dispatch(MSG& m) {
     preview(m);
+    if (detail::handleKey(m)) return;
     HWND top = dialogTarget(m.hwnd);
     if (!top || !IsDialogMessageW(top, &m)) {
         TranslateMessage(&m);

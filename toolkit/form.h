@@ -71,6 +71,7 @@ private:
     std::optional<Rect> comingClient_;
     Size minimumClient_;   // the size a maximized showing is about to give
     std::vector<std::unique_ptr<Component>> components_;
+    std::vector<void*> modalDisabled_;   // the windows a modal showing disabled
     void* tooltip_ = nullptr;
     bool balloon_ = false;
 };

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "toolkit/contrast.h"
 #include "toolkit/text.h"
 #include "toolkit/win.h"
 
@@ -49,8 +50,23 @@ void Label::setBold(bool on) {
     setFont(font);
 }
 
+void Label::setLink(bool on) {
+    link_ = on;
+    if (on) makeFocusable();
+}
+
+bool Label::enterKey() {
+    if (!onClick) return false;
+    fire(onClick);
+    return true;
+}
+
+// Under a high-contrast scheme a link, and a label of a colour of its own (the about window's
+// blue lines), take the system's link colour; the rest the system's text colour.
 void* Label::handleColor(void* hdc) {
-    if (link_) SetTextColor(static_cast<HDC>(hdc), RGB(0, 0, 255));
+    const bool accent = link_ || textColor_ != 0xFFFFFFFF;
+    if (highContrast() && accent) SetTextColor(static_cast<HDC>(hdc), GetSysColor(COLOR_HOTLIGHT));
+    if (link_ && !highContrast()) SetTextColor(static_cast<HDC>(hdc), RGB(0, 0, 255));
     void* b = Control::handleColor(hdc);
     if (b) return b;
     if (!link_) return nullptr;
@@ -102,6 +118,11 @@ void Image::paint(void* hdc) {
         ExcludeClipRect(dc, x, y, x + size.bmWidth, y + size.bmHeight);
     }
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+}
+bool Image::enterKey() {
+    if (!onClick) return false;
+    fire(onClick);
+    return true;
 }
 void Image::handleCommand(int code) {
     if (code == STN_CLICKED) fire(onClick);

@@ -10,7 +10,9 @@ class Label : public Control {
 public:
     Label(Form* owner, std::string name, Control* parent, const std::string& caption, Rect r,
           bool rightAlign = false);
-    void setLink(bool on) { link_ = on; }
+    // A link is a tab stop with a window of its own: Enter and Space click it.
+    void setLink(bool on);
+    bool enterKey() override;
     bool handCursor() const override { return link_; }
     void setBold(bool on);
     void* handleColor(void* hdc) override;
@@ -34,6 +36,7 @@ public:
     void* bitmap() const { return bitmap_; }
     ~Image() override;
     void handleCommand(int code) override;
+    bool enterKey() override;
     void paint(void* hdc) override;
 private:
     void* bitmap_ = nullptr;

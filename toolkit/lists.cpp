@@ -1,6 +1,7 @@
 // List boxes: plain, virtual, Unicode and check-mark lists.
 #include "toolkit/lists.h"
 
+#include "toolkit/contrast.h"
 #include "toolkit/list_rows.h"
 #include "toolkit/text.h"
 #include "toolkit/win.h"
@@ -26,6 +27,11 @@ int ListBox::count() const { return int(SendMessageW(hwndOf(this), LB_GETCOUNT, 
 std::string ListBox::item(int i) const { return listText(hwndOf(this), LB_GETTEXTLEN, LB_GETTEXT, i); }
 int ListBox::itemIndex() const { return int(SendMessageW(hwndOf(this), LB_GETCURSEL, 0, 0)); }
 void ListBox::setItemIndex(int i) { SendMessageW(hwndOf(this), LB_SETCURSEL, WPARAM(i), 0); }
+bool ListBox::enterKey() {
+    if (!onDblClick) return false;
+    fire(onDblClick);
+    return true;
+}
 void ListBox::handleCommand(int code) {
     if (code == LBN_SELCHANGE) fire(onClick);
     if (code == LBN_DBLCLK) fire(onDblClick);
@@ -77,13 +83,13 @@ void VirtualListBox::flush() {
 bool VirtualListBox::handleDrawItem(void* p) {
     auto* dis = static_cast<DRAWITEMSTRUCT*>(p);
     bool selected = dis->itemState & ODS_SELECTED;
+    const bool ownColor = brush_ && !highContrast();
     HBRUSH bg = selected ? GetSysColorBrush(COLOR_HIGHLIGHT)
-                         : (brush_ ? static_cast<HBRUSH>(brush_) : GetSysColorBrush(COLOR_WINDOW));
+                         : (ownColor ? static_cast<HBRUSH>(brush_) : GetSysColorBrush(COLOR_WINDOW));
     FillRect(dis->hDC, &dis->rcItem, bg);
     if (dis->itemID < lines_.size()) {
         SetBkMode(dis->hDC, TRANSPARENT);
-        SetTextColor(dis->hDC, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT)
-                                        : (textColor_ != 0xFFFFFFFF ? textColor_ : GetSysColor(COLOR_WINDOWTEXT)));
+        SetTextColor(dis->hDC, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : chosenOrSystem(textColor_, COLOR_WINDOWTEXT));
         std::wstring w = widen(lines_[dis->itemID]);
         RECT r = dis->rcItem;
         r.left += 2;
@@ -141,6 +147,11 @@ void UniCheckListBox::setChecked(int i, bool on) {
     if (IsWindowVisible(h) && SendMessageW(h, LB_GETITEMRECT, WPARAM(i), LPARAM(&r)) != LB_ERR)
         InvalidateRect(h, &r, FALSE);
 }
+bool UniCheckListBox::enterKey() {
+    if (!onDblClick) return false;
+    fire(onDblClick);
+    return true;
+}
 void UniCheckListBox::handleCommand(int code) {
     if (code == LBN_SELCHANGE) fire(onClick);
     if (code == LBN_DBLCLK) fire(onDblClick);
@@ -149,7 +160,7 @@ void UniCheckListBox::handleCommand(int code) {
 bool UniCheckListBox::handleDrawItem(void* p) {
     auto* dis = static_cast<DRAWITEMSTRUCT*>(p);
     if (dis->itemID == UINT(-1)) return true;
-    HBRUSH bg = brush_ ? static_cast<HBRUSH>(brush_) : GetSysColorBrush(COLOR_WINDOW);
+    HBRUSH bg = brush_ && !highContrast() ? static_cast<HBRUSH>(brush_) : GetSysColorBrush(COLOR_WINDOW);
     FillRect(dis->hDC, &dis->rcItem, bg);
     int side = dis->rcItem.bottom - dis->rcItem.top - 2;
     RECT box{dis->rcItem.left + 2, dis->rcItem.top + 1, dis->rcItem.left + 2 + side, dis->rcItem.top + 1 + side};
@@ -159,8 +170,7 @@ bool UniCheckListBox::handleDrawItem(void* p) {
     bool selected = dis->itemState & ODS_SELECTED;
     if (selected) FillRect(dis->hDC, &tr, GetSysColorBrush(COLOR_HIGHLIGHT));
     SetBkMode(dis->hDC, TRANSPARENT);
-    SetTextColor(dis->hDC, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT)
-                                    : (textColor_ != 0xFFFFFFFF ? textColor_ : GetSysColor(COLOR_WINDOWTEXT)));
+    SetTextColor(dis->hDC, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : chosenOrSystem(textColor_, COLOR_WINDOWTEXT));
     std::wstring w = widen(item(int(dis->itemID)));
     tr.left += 2;
     DrawTextW(dis->hDC, w.c_str(), int(w.size()), &tr, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);

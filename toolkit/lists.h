@@ -17,6 +17,7 @@ public:
     int itemIndex() const;
     void setItemIndex(int i);
     void handleCommand(int code) override;
+    bool enterKey() override;   // Enter does what a double-click does
     std::function<void()> onDblClick;
 protected:
     ListBox(Form* owner, std::string name) : Control(owner, std::move(name)) {}
@@ -70,7 +71,10 @@ public:
     void setChecked(int i, bool on);
     void handleCommand(int code) override;
     bool handleDrawItem(void* dis) override;
+    bool enterKey() override;   // Enter does what a double-click does
     std::function<void()> onDblClick;
+    // What a row's check mark means, told to a screen reader with each checked row.
+    std::function<std::string()> markMeaning;
 protected:
     void realized() override;
 };

@@ -71,10 +71,22 @@ PopupMenu::~PopupMenu() { DestroyMenu(static_cast<HMENU>(menu_)); }
 
 void PopupMenu::add(MenuItem* item) { item->attach(menu_); }
 
+namespace {
+// Where the keyboard asked for the next menu (Shift+F10 or the Menu key); the mouse's is the cursor.
+bool placedByKeyboard = false;
+POINT keyboardPlace{};
+}  // namespace
+
+void PopupMenu::placeNextAt(int x, int y) {
+    placedByKeyboard = true;
+    keyboardPlace = POINT{x, y};
+}
+
 void PopupMenu::popup(void* ownerHwnd) {
     if (onPopup) runHandler(onPopup);
-    POINT p;
-    GetCursorPos(&p);
+    POINT p = keyboardPlace;
+    if (!placedByKeyboard) GetCursorPos(&p);
+    placedByKeyboard = false;
     HWND owner = static_cast<HWND>(ownerHwnd);
     SetForegroundWindow(owner);
     int id = int(TrackPopupMenu(static_cast<HMENU>(menu_), TPM_RETURNCMD | TPM_RIGHTBUTTON, p.x, p.y, 0, owner, nullptr));

@@ -42,6 +42,8 @@ public:
     void add(MenuItem* item);
     // Shows the menu at the cursor, owned by the given window; runs the chosen item.
     void popup(void* ownerHwnd);
+    // The next menu shown opens at this point of the screen rather than at the cursor.
+    static void placeNextAt(int x, int y);
     std::function<void()> onPopup;
 private:
     void* menu_;

@@ -46,8 +46,10 @@ bool routeDrawItem(HWND, WPARAM, LPARAM lp, LRESULT& result) {
     return true;
 }
 
-// The control under the click first, then the window itself.
-bool routeContextMenu(HWND hwnd, WPARAM wp, LPARAM, LRESULT& result) {
+// The control under the click first, then the window itself. A menu the keyboard asks for
+// (lParam -1) opens at the control's focused row.
+bool routeContextMenu(HWND hwnd, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (lp == -1) placeMenuAtFocusedRow(reinterpret_cast<HWND>(wp));
     for (Control* target : {Control::fromHandle(reinterpret_cast<HWND>(wp)), Control::fromHandle(hwnd)}) {
         if (target && target->onContextMenu) {
             runHandler(target->onContextMenu);

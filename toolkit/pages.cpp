@@ -79,6 +79,16 @@ void PageControl::layout() {
     for (TabSheet* s : sheets_) s->setBounds({int(r.left), int(r.top), int(r.right - r.left), int(r.bottom - r.top)});
 }
 
+TabSheet* PageControl::turn(int step) {
+    if (tabs_.empty()) return active_;
+    const int n = int(tabs_.size());
+    int at = 0;
+    while (at < n && tabs_[size_t(at)] != active_) ++at;
+    if (at == n) at = step > 0 ? -1 : 0;
+    setActive(tabs_[size_t(((at + step) % n + n) % n)]);
+    return active_;
+}
+
 long long PageControl::handleNotify(void* p) {
     auto* hdr = static_cast<NMHDR*>(p);
     if (hdr->code == TCN_SELCHANGE) {

@@ -14,6 +14,8 @@ public:
     void addSheet(TabSheet* sheet, bool showTab);
     void setActive(TabSheet* sheet);
     TabSheet* active() const { return active_; }
+    // Brings the tab step places on (or back) to the front, around the ends; the page shown.
+    TabSheet* turn(int step);
     long long handleNotify(void* nmhdr) override;
     void layout();
     void arranged() override { layout(); }

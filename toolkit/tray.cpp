@@ -69,7 +69,13 @@ bool TrayIcon::add() {
     d.hIcon = static_cast<HICON>(Application::instance().icon());
     std::wstring w = widen(tip_);
     lstrcpynW(d.szTip, w.c_str(), int(sizeof d.szTip / sizeof d.szTip[0]));
-    return notify(NIM_ADD, d) || notify(NIM_MODIFY, d);
+    if (!notify(NIM_ADD, d) && !notify(NIM_MODIFY, d)) return false;
+    // Shell 5 and later (XP has it) tell the keyboard's Menu key, Shift+F10 and Enter on the
+    // icon; an older shell only the mouse.
+    NOTIFYICONDATAW version = baseData(owner());
+    version.uVersion = NOTIFYICON_VERSION;
+    keyboardAware_ = notify(NIM_SETVERSION, version);
+    return true;
 }
 
 bool TrayIcon::setActive(bool on) {
@@ -101,8 +107,16 @@ void TrayIcon::showBalloon(const std::string& title, const std::string& text) {
     if (notify(NIM_MODIFY, d)) lastBalloon_ = text;
 }
 
+// A shell that tells the keyboard follows a right click with WM_CONTEXTMENU; Enter or Space on
+// the icon come as NIN_KEYSELECT, which some shells send twice for one Enter.
 void TrayIcon::handleCallback(unsigned long mouseMessage) {
-    if (mouseMessage == WM_RBUTTONUP && menu_) menu_->popup(owner()->handle());
+    if (!menu_) return;
+    const bool asked = keyboardAware_ ? mouseMessage == WM_CONTEXTMENU || mouseMessage == NIN_KEYSELECT
+                                      : mouseMessage == WM_RBUTTONUP;
+    if (!asked) return;
+    if (mouseMessage == NIN_KEYSELECT && GetTickCount() - menuClosedAt_ < 300) return;
+    menu_->popup(owner()->handle());
+    menuClosedAt_ = GetTickCount();
 }
 
 }  // namespace tk

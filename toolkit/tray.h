@@ -39,6 +39,8 @@ private:
     std::string tip_;
     PopupMenu* menu_;
     bool active_ = false;
+    bool keyboardAware_ = false;   // the shell took NIM_SETVERSION
+    unsigned long menuClosedAt_ = 0;
     std::string lastBalloon_;
 };
 

@@ -33,6 +33,20 @@ bool pointWindowless(HWND hwnd);
 // Tooltips write their text right-aligned: answers a tooltip's custom-draw notice.
 bool alignTipText(NMHDR* hdr, LRESULT& result);
 
+// The keyboard beyond the dialog manager (toolkit/keyboard.cpp): true when a key was used up.
+bool handleKey(MSG& m);
+// A form coming to the front focuses the control that last had the focus in it, or its first.
+bool activated(HWND window, WPARAM wp);
+void watchFocus();
+// A menu the keyboard asks for opens at the control's focused row, or its top-left corner.
+void placeMenuAtFocusedRow(HWND control);
+
+// The accessible object of a window, for WM_GETOBJECT (toolkit/accessible.cpp); 0 leaves the
+// answer to the default procedure.
+LRESULT answerAccessibility(HWND hwnd, WPARAM wp, LPARAM lp);
+// Lists and memos answer for themselves: their windows are the system's.
+void answerAccessibilityOf(Control* c, HWND hwnd);
+
 // What other processes may ask (toolkit/outside_view.cpp). A container tells the names, texts and
 // geometry of the controls it draws (registered "QlmrWindowlessControls", wParam: the window to tell).
 constexpr ULONG_PTR kDescribeTag = 0x514C4D52;   // "QLMR"

@@ -210,8 +210,8 @@ TEST_CASE("layout: every window and page, Russian and English, maximized and res
             p.clickNamed("TweackStart");
         }
         // A click on the banner opens the about window.
-        PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 20));
-        PostMessageW(main, WM_LBUTTONUP, 0, MAKELPARAM(40, 20));
+        PostMessageW(p.control("TopImage"), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 20));
+        PostMessageW(p.control("TopImage"), WM_LBUTTONUP, 0, MAKELPARAM(40, 20));
         HWND about = p.findTopLevel("TAboutForm", 5000);
         REQUIRE(about);
         checkLayout(about, std::string(lang.name) + ", about window");

@@ -107,9 +107,9 @@ TEST_CASE("documentation pictures" * doctest::skip(shotDir() == nullptr)) {
         capture("history-page");
     }
 
-    // A click on the banner, which the main window draws, opens the about window.
-    PostMessageW(p.mainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 20));
-    PostMessageW(p.mainWindow(), WM_LBUTTONUP, 0, MAKELPARAM(40, 20));
+    // A click on the banner opens the about window.
+    PostMessageW(p.control("TopImage"), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 20));
+    PostMessageW(p.control("TopImage"), WM_LBUTTONUP, 0, MAKELPARAM(40, 20));
     if (HWND about = p.findTopLevel("TAboutForm", 3000)) {
         capture("about-window");
         p.click(p.control("CloseAboutButton", about));
