@@ -2,6 +2,7 @@
 
 #include "app/identity.h"
 #include "registry/import_watch.h"
+#include "services/all_services_page.h"
 
 namespace qlmr {
 
@@ -40,6 +41,7 @@ MainForm::MainForm() : tk::Form("TMainForm", "MainForm", {0, 0, 1000, 700}, 0x00
     buildHiddenPage();
     buildProcessPage();
     buildTray();
+    buildAllServicesPage();
     wireLogEvents();
     wireServiceEvents();
     wireConfigEvents();

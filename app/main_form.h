@@ -17,6 +17,7 @@ namespace qlmr {
 class LangForm;
 class AboutForm;
 class ImportWatch;
+class AllServicesPage;
 
 class MainForm : public tk::Form {
 public:
@@ -95,6 +96,7 @@ public:
     LangForm* langForm = nullptr;
     AboutForm* aboutForm = nullptr;
     std::unique_ptr<ImportWatch> importWatch;   // the check after the latest import
+    std::unique_ptr<AllServicesPage> allServicesPage;   // services/all_services_page.h
 
     // ---- start-up and shell
     void FormCreate();
@@ -155,8 +157,10 @@ public:
     void BackupAddNewClick();
     void BackupDeleteClick();
     void RegistryJumpButtonClick();
-    // Imports through the registry editor and checks the registry once the editor has ended.
-    void importVerified(const std::string& path, const std::string& shownName);
+    // Imports through the registry editor and checks the registry once the editor has ended; the
+    // check covers the catalogue and `alsoChecked`, and `checked` runs after its report.
+    void importVerified(const std::string& path, const std::string& shownName,
+                        const std::vector<std::string>& alsoChecked = {}, std::function<void()> checked = {});
     void reportImportCheck(const std::vector<std::string>& lines);
 
     // ---- languages
@@ -200,6 +204,7 @@ private:
     class StateWalk* stateWalk_ = nullptr;   // one manager handle while the state check walks
     std::string previewPath_;                 // the file the preview shows; empty before the first
     bool previewOfUndo_ = false;
+    std::function<void()> afterImportCheck_;   // of the import being checked
     void buildServicePage();
     void buildTweackPanel();
     void buildConfigPage();
@@ -209,6 +214,7 @@ private:
     void buildHiddenPage();
     void buildProcessPage();
     void buildTray();
+    void buildAllServicesPage();   // services/all_services_host.cpp
     void wireLogEvents();        // app/activity_log.cpp
     void wireServiceEvents();    // services/service_events.cpp
     void wireConfigEvents();     // config/config_events.cpp

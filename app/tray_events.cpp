@@ -10,6 +10,7 @@
 #include "platform/choosers.h"
 #include "platform/files.h"
 #include "platform/focus_watch.h"
+#include "services/all_services_page.h"
 #include "platform/jpeg.h"
 #include "platform/single_instance.h"
 #include "platform/window_frame.h"
@@ -80,7 +81,7 @@ Part& part(const MainForm& form, const char* name) {
 bool isInPages(const MainForm& form, void* window) {
     if (isWindowWithin(window, form.MainPageControl->handle())) return true;
     for (tk::TabSheet* sheet : {form.SheetService, form.SheetConfig, form.SheetBackup, form.SheetLog,
-                                form.SheetInvisible, form.SheetCurrent})
+                                form.SheetInvisible, form.SheetCurrent, form.allServicesPage->SheetAllServices})
         if (sheet->hasHandle() && isWindowWithin(window, sheet->handle())) return true;
     return false;
 }

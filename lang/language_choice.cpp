@@ -10,6 +10,7 @@
 #include "lang/lang_form.h"
 #include "lang/lang_text.h"
 #include "lang/translation.h"
+#include "services/all_services_page.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
 
@@ -78,6 +79,7 @@ void MainForm::OptLangComboBoxChange() {
     ApplyLanguageFile(currentLanguageFile(), true);
     LoadDisplayNames(state.OptLangComboBox.text());
     refreshStartPreview();
+    allServicesPage->refreshTexts();
 }
 
 void MainForm::ShowLangfClick() {
