@@ -5,7 +5,10 @@
 #include "app/environment.h"
 #include "config/import_check.h"
 #include "config/reg_file.h"
+#include "lang/ini.h"
+#include "lang/lang_text.h"
 #include "platform/service_list.h"
+#include "services/all_services_text.h"
 
 namespace qlmr {
 namespace {
@@ -52,6 +55,14 @@ std::unique_ptr<RegistryKey> keyOf(const std::string& systemName) {
 }
 
 }  // namespace
+
+PreviewPhrases allServicesPhrases(const std::string& languageFile) {
+    const IniText file(readLanguageText(languageFile).value_or(""));
+    return [file](const std::string& key) {
+        const std::optional<std::string> text = file.value("Msg", key);
+        return text ? *text : builtinAllServicesPhrase(key);
+    };
+}
 
 std::vector<ServiceEntry> readInstalledServices(const std::vector<std::string>& catalogueNames) {
     std::map<std::string, int> numbers;

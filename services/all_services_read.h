@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "config/preview_text.h"
 #include "services/all_services.h"
 
 namespace qlmr {
@@ -16,5 +17,9 @@ void rereadStartType(ServiceEntry& entry);
 
 // Description, ImagePath, Group, ErrorControl, DependOnService and DependOnGroup of each row.
 std::vector<ServiceLinks> readServiceLinks(const std::vector<ServiceEntry>& rows);
+
+// The page's phrases from the language file, read once, in the code page it declares; the
+// built-in Russian ones where it has none.
+PreviewPhrases allServicesPhrases(const std::string& languageFile);
 
 }  // namespace qlmr

@@ -1,7 +1,5 @@
 #include "services/all_services_text.h"
 
-#include "lang/ini.h"
-#include "lang/lang_text.h"
 #include "lang/message_format.h"
 
 namespace qlmr {
@@ -59,14 +57,6 @@ std::string builtinAllServicesPhrase(const std::string& key) {
     for (const Phrase& p : kBuiltin)
         if (key == p.key) return p.russian;
     return builtinPreviewPhrase(key);
-}
-
-PreviewPhrases allServicesPhrases(const std::string& languageFile) {
-    const IniText file(readLanguageText(languageFile).value_or(""));
-    return [file](const std::string& key) {
-        const std::optional<std::string> text = file.value("Msg", key);
-        return text ? *text : builtinAllServicesPhrase(key);
-    };
 }
 
 std::vector<std::string> allServicesColumns(const PreviewPhrases& phrases) {

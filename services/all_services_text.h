@@ -13,9 +13,6 @@ namespace qlmr {
 // The built-in Russian text of a key of this page or of the preview (empty for an unknown key).
 std::string builtinAllServicesPhrase(const std::string& key);
 
-// The phrases of a language file, read once, in the code page it declares.
-PreviewPhrases allServicesPhrases(const std::string& languageFile);
-
 std::vector<std::string> allServicesColumns(const PreviewPhrases& phrases);
 // The list's columns, then description and path: the export's header.
 std::vector<std::string> exportColumns(const PreviewPhrases& phrases);
