@@ -2,8 +2,8 @@
 #include "about/about_form.h"
 
 #include "about/help_system.h"
-#include "app/environment.h"
-#include "app/identity.h"
+#include "base/environment.h"
+#include "base/identity.h"
 #include "platform/choosers.h"
 #include "platform/files.h"
 #include "platform/jpeg.h"
@@ -14,10 +14,6 @@ namespace {
 
 using tk::Rect;
 
-constexpr unsigned long kCaptionStyle = 0x00C00000;   // WS_CAPTION: a single border
-constexpr unsigned long kSystemMenu = 0x00080000;     // WS_SYSMENU
-constexpr unsigned long kMinimizeBox = 0x00020000;    // WS_MINIMIZEBOX
-constexpr unsigned long kMaximizeBox = 0x00010000;    // WS_MAXIMIZEBOX
 constexpr unsigned long kBlue = 0x00FF0000;           // 0x00BBGGRR
 
 constexpr const char* kMakerMail = "palewick@mail.ru";
@@ -54,16 +50,16 @@ void showAboutPage(const std::string& topic) {
     auto& helpFile = tk::Application::instance().helpFile;
     struct RestoreServicesHelp {
         std::string& file;
-        ~RestoreServicesHelp() { file = programFolder() + "services.chm"; }
+        ~RestoreServicesHelp() { file = programFolder() + kServicesHelp; }
     } restore{helpFile};
-    helpFile = programFolder() + "about.chm";
+    helpFile = programFolder() + kAboutHelp;
     showHelpTopic(topic);
 }
 
 }  // namespace
 
 AboutForm::AboutForm()
-    : tk::Form("TAboutForm", "AboutForm", {0, 0, 335, 477}, kCaptionStyle | kSystemMenu | kMinimizeBox | kMaximizeBox) {
+    : tk::Form("TAboutForm", "AboutForm", {0, 0, 335, 477}, tk::kStyleCaption | tk::kStyleSystemMenu | tk::kStyleMinMaxBoxes) {
     setCaption("About");
     setMinimumClientSize({335, 477});   // a screen too small for it at a high DPI must not squeeze it
     AboutImage = make<tk::Image>("AboutImage", this, Rect{10, 8, 315, 234});
@@ -98,7 +94,7 @@ void AboutForm::FormCreate() {
     const std::string version = readProfileString(settings, "Program", "VersionInfo", "No Data");
     const std::string released = readProfileString(settings, "Program", "DateRelease", "No Data");
     VersionLabel->setText(VersionLabel->text() + " " + version + " Released on :" + released);
-    setStyleBits(kMinimizeBox | kMaximizeBox);
+    setStyleBits(tk::kStyleMinMaxBoxes);
 }
 
 void AboutForm::MailButtonClick() {

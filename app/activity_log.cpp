@@ -1,6 +1,6 @@
 // The activity log: lines with their stamp, shown in full, cleared, saved and printed.
-#include "app/identity.h"
-#include "app/last_stamp.h"
+#include "base/identity.h"
+#include "base/last_stamp.h"
 #include "app/main_form.h"
 #include "lang/lang_messages.h"
 #include "platform/files.h"
@@ -47,7 +47,7 @@ std::string logFileBytes(const std::vector<std::string>& lines) {
 // replaced: the save then takes a free name beside it.
 void MainForm::LogSaveClick() {
     std::string folder = programFolder() + kLogsFolder;
-    std::string name = "Log of " + lastStamp() + ".logz";
+    std::string name = "Log of " + lastStamp() + kLogExtension;
     std::string bytes = logFileBytes(LogBox->lines());
     if (fileExists(folder + name) && readFileBytes(folder + name) != bytes) name = freeFileName(folder, name);
     writeFileAtomically(folder + name, bytes);

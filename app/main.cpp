@@ -1,7 +1,7 @@
 // Program entry: one copy per desktop, three windows, the message loop.
 #include "about/about_form.h"
 #include "about/help_system.h"
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "lang/lang_form.h"
 #include "platform/single_instance.h"
@@ -26,7 +26,7 @@ int main() {
     tk::initialise();
     auto& app = tk::Application::instance();
     app.title = kApplicationTitle;
-    app.helpFile = "services.chm";
+    app.helpFile = kServicesHelp;
     int rc = 0;
     {
         MainForm main;

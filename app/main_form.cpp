@@ -1,6 +1,6 @@
 #include "app/main_form.h"
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "registry/import_watch.h"
 #include "services/all_services_page.h"
 
@@ -16,7 +16,7 @@ constexpr int kSheetWidth = 992, kSheetHeight = 605;
 constexpr int kColumnX = kSheetWidth - 328;
 constexpr int kListWidth = kColumnX - 16, kListWidthBesidePanel = kListWidth - 208;
 
-MainForm::MainForm() : tk::Form("TMainForm", "MainForm", {0, 0, 1000, 700}, 0x00CF0000 /* WS_OVERLAPPEDWINDOW */) {
+MainForm::MainForm() : tk::Form("TMainForm", "MainForm", {0, 0, 1000, 700}, tk::kStyleOverlappedWindow) {
     TopImage = anchor(make<tk::Image>("TopImage", this, Rect{0, 0, 1000, 65}), tk::kAnchorTopWide);
     MainPageControl = anchor(make<tk::PageControl>("MainPageControl", this, Rect{0, 65, 1000, 635}), tk::kAnchorAll);
     SheetService = make<tk::TabSheet>("SheetService", MainPageControl, "Службы XP");

@@ -1,7 +1,7 @@
 // The ordered start-up of the main window and what happens each time it is shown.
 #include <stdexcept>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "lang/lang_form.h"
 #include "lang/lang_messages.h"
@@ -59,7 +59,7 @@ void MainForm::FormCreate() {
     MainPageControl->setActive(SheetService);
     state.SortKind = "SortKind";
 
-    if (fileExists(regs + "InitialAstState.reg")) state.InitialEdit = "Yes";
+    if (fileExists(regs + kStartTypesSnapshot)) state.InitialEdit = "Yes";
     if (state.InitialEdit == "No") {
         const std::string question = ReadLangMessage("Msg", "msg14", programFolder() + kLangFolder + langName);
         if (!askFirstRun(question)) return;

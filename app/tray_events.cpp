@@ -4,7 +4,7 @@
 #include <string>
 
 #include "about/about_form.h"
-#include "app/environment.h"
+#include "base/environment.h"
 #include "app/main_form.h"
 #include "lang/lang_messages.h"
 #include "platform/choosers.h"
@@ -15,6 +15,7 @@
 #include "platform/single_instance.h"
 #include "platform/window_frame.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/messages.h"
 
 namespace qlmr {
 namespace {
@@ -25,7 +26,7 @@ namespace {
 constexpr unsigned kRollUpCommand = 0x0110;
 constexpr unsigned kStayOnTopCommand = 0x0120;
 constexpr unsigned kHideToTrayCommand = 0x0130;
-constexpr unsigned kFocusMovedMessage = 0x8000 + 78;   // WM_APP + 78
+using tk::kFocusMovedMessage;
 constexpr unsigned kSizeMessage = 0x0005;               // WM_SIZE
 constexpr int kLeftArrowKey = 0x25;
 constexpr int kRightArrowKey = 0x27;

@@ -1,7 +1,7 @@
 // The activity log: appending from 1 000 to 1 000 000 lines, and saving a million lines.
 #include <string>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "bench/support/report.h"
 #include "platform/files.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "about/about_form.h"
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "bench/support/report.h"
 #include "lang/ini.h"

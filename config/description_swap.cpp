@@ -1,5 +1,5 @@
 // Swapping the services' display names and descriptions for the shipped ones, and back.
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "lang/lang_messages.h"
 #include "lang/message_format.h"
@@ -20,9 +20,9 @@ void MainForm::ChangeDescriptionButtonClick() {
 }
 
 void MainForm::ChangeDescriptionBackButtonClick() {
-    const std::string path = programFolder() + kRegistryFolder + "InitialDescription.reg";
+    const std::string path = programFolder() + kRegistryFolder + kDescriptionsSnapshot;
     showInfo(formatMessage(message("msg2"), path));
-    importVerified(installedServiceKeysCopy(path), "InitialDescription.reg");
+    importVerified(installedServiceKeysCopy(path), kDescriptionsSnapshot);
     logLine("Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
             "\"Сменить описание сервисов\"");
     logLine("Был использован файл: " + path);

@@ -1,7 +1,7 @@
 #include "config/filtered_import.h"
 
-#include "app/environment.h"
-#include "app/identity.h"
+#include "base/environment.h"
+#include "base/identity.h"
 #include "config/reg_file.h"
 #include "config/reg_sections.h"
 #include "platform/files.h"

@@ -2,7 +2,7 @@
 
 #include "config/preview_text.h"
 #include "config/start_preview.h"
-#include "services/list_file.h"
+#include "base/text_conversion.h"
 
 namespace qlmr {
 namespace {

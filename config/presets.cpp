@@ -1,7 +1,7 @@
 // The configurations page: choosing a preset, its full description, apply and undo.
 #include "about/help_system.h"
-#include "app/environment.h"
-#include "app/identity.h"
+#include "base/environment.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "lang/ini.h"
 #include "lang/lang_messages.h"
@@ -14,7 +14,6 @@ namespace qlmr {
 namespace {
 
 constexpr const char* kNoPreset = "ConfigKind";
-constexpr const char* kPresetsDescriptionFile = "dravel.twk";
 
 // The presets description file, in the code page its [About] section declares; a missing file
 // reads as empty.
@@ -74,10 +73,10 @@ void MainForm::ConfigApplyvClick() {
 }
 
 void MainForm::ConfigApplyUndoClick() {
-    const std::string path = env().shortPath(programFolder() + kRegistryFolder + "InitialAstState.reg");
+    const std::string path = env().shortPath(programFolder() + kRegistryFolder + kStartTypesSnapshot);
     if (!askQuestion(formatMessage(message("msg15"), state.ConfigRegFileName))) return;
     showInfo(formatMessage(message("msg9"), path));
-    importVerified(installedServiceKeysCopy(path), "InitialAstState.reg");
+    importVerified(installedServiceKeysCopy(path), kStartTypesSnapshot);
     logImport(*this, "Восстановлено первоначальное состояние сервисов", path);
     showInfo(message("msg10"));
     ConfigApplyUndo->setEnabled(false);

@@ -1,14 +1,14 @@
+#include "base/file_names.h"
 #include "config/reg_file.h"
 
 #include <cstdint>
 
 #include "lang/ini.h"
-#include "services/list_file.h"
+#include "base/text_conversion.h"
 
 namespace qlmr {
 
 const char* const kRegFileHeader = "Windows Registry Editor Version 5.00";
-const char* const kServicesKeyPath = "\\SYSTEM\\CurrentControlSet\\Services\\";
 
 namespace {
 

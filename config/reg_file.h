@@ -1,6 +1,7 @@
 #pragma once
 // The registry file text that the program writes for the registry editor, and the reader of
 // such files (the program's own, the shipped presets and the editor's exports).
+#include "base/file_names.h"
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -10,7 +11,6 @@
 namespace qlmr {
 
 extern const char* const kRegFileHeader;        // "Windows Registry Editor Version 5.00"
-extern const char* const kServicesKeyPath;      // "\SYSTEM\CurrentControlSet\Services\"
 
 // A string value between quotes as the editor reads it back: "\" and `"` are escaped, CR and LF
 // become "\r" and "\n", and the text ends at a NUL as a registry string does.

@@ -1,10 +1,11 @@
+#include "base/file_names.h"
 #include "config/reg_sections.h"
 
 #include <vector>
 
 #include "config/reg_file.h"
 #include "config/start_preview.h"
-#include "services/list_file.h"
+#include "base/text_conversion.h"
 
 namespace qlmr {
 namespace {
@@ -55,7 +56,7 @@ std::string keepSections(std::string_view text, const std::function<bool(const s
 }  // namespace
 
 std::string serviceOfKeyLine(std::string_view line) {
-    static const std::string branch = std::string("HKEY_LOCAL_MACHINE") + kServicesKeyPath;
+    static const std::string branch = std::string(kLocalMachineRoot) + kServicesKeyPath;
     if (line.empty() || line[0] != '[') return {};
     line.remove_prefix(1);
     if (!line.empty() && line[0] == '-') line.remove_prefix(1);

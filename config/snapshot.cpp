@@ -1,8 +1,8 @@
 // The three snapshot operations: first-run start types, current start types, descriptions.
 #include "config/snapshot.h"
 
-#include "app/environment.h"
-#include "app/identity.h"
+#include "base/environment.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "config/reg_file.h"
 #include "platform/files.h"
@@ -98,17 +98,17 @@ std::vector<std::string> snapshotLines(const std::vector<std::string>& systemNam
 std::string snapshotBytes(const std::vector<std::string>& lines) { return ansiOrUtf16(joinCrLf(lines)); }
 
 void MainForm::RegReadButtonInitialClick() {
-    writeSnapshot(*this, SnapshotKind::StartTypes, "InitialAstState.reg",
+    writeSnapshot(*this, SnapshotKind::StartTypes, kStartTypesSnapshot,
                   "Произведена запись текущего состояния автостарта сервисов ");
 }
 
 void MainForm::RegReadButtonClick() {
-    writeSnapshot(*this, SnapshotKind::StartTypes, "CurrentAstState.reg",
+    writeSnapshot(*this, SnapshotKind::StartTypes, kCurrentStartTypes,
                   "Произведена запись текущего состояния автостарта сервисов ");
 }
 
 void MainForm::ReadDescriptionClick() {
-    writeSnapshot(*this, SnapshotKind::Descriptions, "InitialDescription.reg",
+    writeSnapshot(*this, SnapshotKind::Descriptions, kDescriptionsSnapshot,
                   "Произведена запись текущего состояния описания сервисов ");
 }
 

@@ -1,3 +1,4 @@
+#include "base/file_names.h"
 #include "config/start_preview.h"
 
 #include <algorithm>
@@ -35,9 +36,9 @@ int StartPreview::countAfter(uint32_t start) const {
 }
 
 std::string serviceOfKeyPath(const std::string& path) {
-    static const std::string branch = "\\SYSTEM\\CurrentControlSet\\Services\\";
+    static const std::string branch = kServicesKeyPath;
     std::string rest;
-    for (const char* root : {"HKEY_LOCAL_MACHINE", "HKLM"}) {
+    for (const char* root : {kLocalMachineRoot, "HKLM"}) {
         const std::string prefix = root + branch;
         if (startsWithNoCase(path, prefix)) rest = path.substr(prefix.size());
     }

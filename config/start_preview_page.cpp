@@ -3,8 +3,8 @@
 
 #include <set>
 
-#include "app/environment.h"
-#include "app/identity.h"
+#include "base/environment.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "config/import_check.h"
 #include "config/preview_text.h"
@@ -119,7 +119,7 @@ void MainForm::refreshStartPreview() {
 }
 
 void MainForm::ConfigUndoPreviewClick() {
-    showStartPreview(programFolder() + kRegistryFolder + "InitialAstState.reg", true);
+    showStartPreview(programFolder() + kRegistryFolder + kStartTypesSnapshot, true);
 }
 
 }  // namespace qlmr

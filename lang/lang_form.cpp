@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "lang/language_choice.h"
 #include "lang/translation.h"
 #include "platform/files.h"
@@ -12,15 +12,13 @@
 namespace qlmr {
 namespace {
 
-constexpr unsigned long kCaptionWithBoxes = 0x00CB0000;   // WS_CAPTION | WS_SYSMENU | min and max boxes
-constexpr unsigned long kMinMaxBoxes = 0x00030000;        // WS_MINIMIZEBOX | WS_MAXIMIZEBOX
 constexpr const char* kProgramSection = "Program";
 
 std::string settingsFile() { return programFolder() + kSettingsFile; }
 
 }  // namespace
 
-LangForm::LangForm() : tk::Form("TLangForm", "LangForm", {0, 0, 283, 169}, kCaptionWithBoxes) {
+LangForm::LangForm() : tk::Form("TLangForm", "LangForm", {0, 0, 283, 169}, tk::kStyleCaptionWithBoxes) {
     using tk::Rect;
     setMinimumClientSize({283, 169});
     LangFormRNComboBox = make<tk::ComboBox>("LangFormRNComboBox", this, "", Rect{37, 24, 209, 24}, true);
@@ -42,7 +40,7 @@ void LangForm::FormCreate() {
     const std::string version = readProfileString(ini, kProgramSection, "VersionInfo", "No Data");
     const std::string released = readProfileString(ini, kProgramSection, "DateRelease", "No Data");
     setCaption(std::string(kApplicationTitle) + version + " Released on :" + released);
-    setStyleBits(kMinMaxBoxes);
+    setStyleBits(tk::kStyleMinMaxBoxes);
     LangFormRNComboBox->setItemIndex(0);
     LangFormRNComboBox->setText("Выберите язык интерфейса");
 }

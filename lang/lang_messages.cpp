@@ -1,6 +1,6 @@
 #include "lang/lang_messages.h"
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "lang/ini.h"
 #include "lang/lang_text.h"
 #include "toolkit/dialogs.h"

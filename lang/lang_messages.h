@@ -9,7 +9,7 @@ constexpr const char* kNoMessage = "No Comments :)";
 // Reads key in section of the file afresh; "No Comments :)" when the file, section or key is missing.
 std::string ReadLangMessage(const std::string& section, const std::string& key, const std::string& file);
 
-// The three boxes. question() is true unless the answer was No.
+// The three boxes. askQuestion and askFirstRun are true for every answer but No.
 void showInfo(const std::string& text);
 bool askQuestion(const std::string& text);
 bool askFirstRun(const std::string& text);

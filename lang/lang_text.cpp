@@ -3,7 +3,7 @@
 #include "lang/ini.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
-#include "services/list_file.h"
+#include "base/text_conversion.h"
 
 namespace qlmr {
 

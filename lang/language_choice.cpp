@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "lang/ini.h"
 #include "lang/lang_form.h"

@@ -1,5 +1,5 @@
 // The translation template ListOfComponents.ini and the message test, both for translators.
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "lang/component_text.h"
 #include "lang/control_entry.h"
@@ -16,7 +16,6 @@
 namespace qlmr {
 namespace {
 
-constexpr const char* kTemplateFile = "ListOfComponents.ini";
 constexpr const char* kHintSection = "HINTS";
 
 using KindTest = bool (*)(const tk::Component*);

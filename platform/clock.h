@@ -1,7 +1,8 @@
 #pragma once
 #include <functional>
+#include <string>
 
-#include "app/log_prefix.h"
+#include "platform/local_time.h"
 
 namespace qlmr {
 

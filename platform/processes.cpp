@@ -131,9 +131,9 @@ void ListProcesses9x(std::vector<std::string>& lines) {
     if (!api.usable()) return;
     HANDLE snapshot = api.createSnapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return;
-    static_assert(sizeof(PROCESSENTRY32) == 296, "the ANSI entry");
+    static_assert(sizeof(void*) != 4 || sizeof(PROCESSENTRY32) == 296, "the ANSI entry");
     PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;   // 296
+    entry.dwSize = sizeof entry;   // 296 in a 32-bit build
     for (bool more = api.first(snapshot, &entry); more; more = api.next(snapshot, &entry))
         lines.push_back(ansiToUtf8(boundedText(entry.szExeFile, MAX_PATH)));
     CloseHandle(snapshot);

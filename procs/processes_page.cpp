@@ -2,7 +2,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/environment.h"
+#include "base/environment.h"
 #include "app/main_form.h"
 #include "lang/lang_messages.h"
 #include "platform/files.h"

@@ -1,7 +1,7 @@
 // The backups page: listing, choosing, restoring, new backups and deletion.
-#include "app/environment.h"
-#include "app/identity.h"
-#include "app/last_stamp.h"
+#include "base/environment.h"
+#include "base/identity.h"
+#include "base/last_stamp.h"
 #include "app/main_form.h"
 #include "lang/lang_messages.h"
 #include "lang/message_format.h"

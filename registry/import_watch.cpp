@@ -3,8 +3,8 @@
 #include <cctype>
 #include <map>
 
-#include "app/environment.h"
-#include "app/identity.h"
+#include "base/environment.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "config/reg_file.h"
 #include "lang/ini.h"

@@ -1,7 +1,7 @@
 #include "registry/regedit.h"
 
-#include "app/environment.h"
-#include "app/identity.h"
+#include "base/environment.h"
+#include "base/identity.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 

@@ -1,4 +1,4 @@
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "platform/regedit_jump.h"
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Boots the private 32-bit Wine prefix of a build tree once: fonts, virtual desktop with a tray.
+# Boots the private Wine prefix (32-bit, or 64-bit where only that runs) of a build tree once: fonts, virtual desktop with a tray.
 # Usage: boot-prefix.sh <build-dir>
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -7,7 +7,7 @@ source "$here/wine-env.sh" "$1"
 [ -f "$WINEPREFIX/.qlmr-ready" ] && exit 0
 rm -rf "$WINEPREFIX"
 mkdir -p "$(dirname "$WINEPREFIX")"
-wineboot -i </dev/null >/dev/null 2>&1
+wine wineboot -i </dev/null >/dev/null 2>&1
 wineserver -w
 cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 cat > "$WINEPREFIX/desktop.reg" <<'REG'

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Configures and builds everything into <build-dir> (default: build/).
+# Configures and builds everything into <build-dir> (default: build/), for 32-bit Windows or
+# for the toolchain file QLMR_TOOLCHAIN names.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$root/build}")
 deps=${QLMR_DEPS:-$HOME/.cache/quillmere-deps}
 if [ ! -f "$build/build.ninja" ]; then
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw32.cmake" \
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="${QLMR_TOOLCHAIN:-$root/cmake/mingw32.cmake}" \
         -DCMAKE_BUILD_TYPE=Release -DQLMR_DEPS="$deps" >/dev/null
 fi
 # Quiet when all is well, but warnings show; a failed build shows all but the progress lines.

@@ -3,7 +3,7 @@
 # Safe to run again: it does nothing when everything is already there.
 set -euo pipefail
 
-need=(wine wine64 wine32:i386 g++-mingw-w64-i686 cmake ninja-build nasm doctest-dev fp-utils
+need=(wine wine64 wine32:i386 g++-mingw-w64-i686 g++-mingw-w64-x86-64 cmake ninja-build nasm doctest-dev fp-utils
       xvfb xauth imagemagick fonts-wine dpkg-dev cups printer-driver-cups-pdf libcups2:i386
       poppler-utils x11-utils xdotool clang libclang-rt-14-dev fonts-dejavu-core bc
       python3)

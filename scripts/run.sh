@@ -5,9 +5,10 @@
 # backups, logs of this Wine prefix) must never reach dist/, the folder the release is made of.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build="$root/build"
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" "$build"
+source "$root/scripts/target.sh"   # the 64-bit build where the machine runs no 32-bit programs
+build="$root/$qlmr_build_name"
+QLMR_TOOLCHAIN="$qlmr_toolchain" "$root/scripts/build.sh" "$build"
 "$root/scripts/boot-prefix.sh" "$build"
 source "$root/scripts/wine-env.sh" "$build" 2>/dev/null
 headless=0

@@ -1,5 +1,5 @@
 // Loading the catalogue's lists and the search box over the display names.
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "lang/lang_text.h"
 #include "platform/files.h"
@@ -11,8 +11,6 @@ namespace {
 
 constexpr const char* kRussianLanguage = "rus.lng";   // declares the code page of the names
 constexpr const char* kRussianNames = "ServicesRealNames-rus.lng.dat";
-constexpr const char* kSystemNames = "ServicesSysNames.dat";
-constexpr const char* kHostNames = "ServicesTMNames.dat";
 
 }  // namespace
 
@@ -37,10 +35,10 @@ void MainForm::LoadServiceLists() {
     for (const std::string& n : displayNames) ServiceNameCBUni->add(n);   // the same file, read once
     logLine("Загружен список сервисов");
     state.ServiceSysName.clear();
-    state.ServiceSysName.assign(readAnsiList(folder + kSystemNames));
+    state.ServiceSysName.assign(readAnsiList(folder + kSystemNamesList));
     logLine("Загружен список системных имен сервисов");
     state.ServiceTMName.clear();
-    state.ServiceTMName.assign(readAnsiList(folder + kHostNames));
+    state.ServiceTMName.assign(readAnsiList(folder + kHostNamesList));
     logLine("Загружен список имен сервисов,отображаемых в Task Manager");
 }
 

@@ -1,6 +1,6 @@
 // The details panel of the current service.
 #include "about/help_system.h"
-#include "app/environment.h"
+#include "base/environment.h"
 #include "app/main_form.h"
 #include "config/reg_file.h"
 #include "lang/lang_messages.h"

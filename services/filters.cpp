@@ -1,6 +1,6 @@
 // Restricting the check list to running or stopped services, show-all, and the extra panel.
-#include "app/identity.h"
-#include "app/last_stamp.h"
+#include "base/identity.h"
+#include "base/last_stamp.h"
 #include "app/main_form.h"
 #include "lang/ini.h"
 #include "lang/lang_messages.h"
@@ -39,7 +39,7 @@ void MainForm::runFilter(bool running) {
         state.ServiceSortTemp.push_back(p < state.ServiceNameCB.count() ? state.ServiceNameCB.at(p) : "");
     }
     const std::string path = programFolder() + kLogsFolder + (running ? "Running services " : "Stoped services ") +
-                             lastStamp() + ".logz";
+                             lastStamp() + kLogExtension;
     try {
         writeFileAtomically(path, crLfLines(running ? state.ServiceRunningCB : state.ServiceRunningCBS));
     } catch (...) {
@@ -71,8 +71,8 @@ void MainForm::SortTwDClick() {
     const unsigned codePage = languageCodePage(folder + kLangFolder + language);
     std::vector<std::string> names =
         fileExists(namesFile) ? readUnicodeList(namesFile, codePage) : startupDisplayNames();
-    std::vector<std::string> systemNames = readAnsiList(folder + "ServicesSysNames.dat");
-    std::vector<std::string> hosts = readAnsiList(folder + "ServicesTMNames.dat");
+    std::vector<std::string> systemNames = readAnsiList(folder + kSystemNamesList);
+    std::vector<std::string> hosts = readAnsiList(folder + kHostNamesList);
     ServiceNames->clear();
     ServiceNames->addAll(names);
     logLine("Загружен список сервисов");

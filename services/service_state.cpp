@@ -1,6 +1,6 @@
 #include "services/service_state.h"
 
-#include "app/environment.h"
+#include "base/environment.h"
 
 namespace qlmr {
 

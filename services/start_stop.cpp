@@ -1,5 +1,5 @@
 // Starting and stopping the current service, then refreshing the list and the states.
-#include "app/environment.h"
+#include "base/environment.h"
 #include "app/main_form.h"
 #include "lang/lang_messages.h"
 

@@ -1,5 +1,5 @@
 // The state check over the whole catalogue, and the mark-all switch.
-#include "app/environment.h"
+#include "base/environment.h"
 #include "app/main_form.h"
 #include "services/service_state.h"
 #include "services/state_walk.h"

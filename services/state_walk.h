@@ -2,7 +2,7 @@
 #include <map>
 #include <memory>
 
-#include "app/environment.h"
+#include "base/environment.h"
 #include "platform/registry_access.h"
 #include "platform/service_manager.h"
 

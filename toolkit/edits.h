@@ -51,7 +51,7 @@ private:
 
 class UniComboBox : public ComboBox {
 public:
-    // Derives from ComboBox only for code reuse; isTranslatable() tells the truth.
+    // Derives from ComboBox only for code reuse; isComboBoxKind() leaves it out of the translation.
     UniComboBox(Form* owner, std::string name, Control* parent, const std::string& text, Rect r,
                 bool editable);
     void handleCommand(int code) override;

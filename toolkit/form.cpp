@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "toolkit/dialogs.h"
+#include "toolkit/messages.h"
 #include "toolkit/menu.h"
 #include "toolkit/text.h"
 #include "toolkit/tray.h"
@@ -12,6 +13,11 @@
 #include "toolkit/win.h"
 
 namespace tk {
+
+static_assert(kApplicationMessageBase == WM_APP, "private messages start at WM_APP");
+static_assert(kStyleCaption == WS_CAPTION && kStyleSystemMenu == WS_SYSMENU && kStyleSizingFrame == WS_THICKFRAME &&
+              kStyleMinimizeBox == WS_MINIMIZEBOX && kStyleMaximizeBox == WS_MAXIMIZEBOX &&
+              kStyleOverlappedWindow == WS_OVERLAPPEDWINDOW, "the named styles are the system's");
 
 namespace detail {
 
@@ -71,7 +77,7 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         form->placeControls();
         if (form->onResize) runHandler(form->onResize);
         return 0;
-    case WM_APP + 1:
+    case kFormShownMessage:
         if (form && form->onShow) runHandler(form->onShow);
         return 0;
     case WM_GETMINMAXINFO:
@@ -152,7 +158,7 @@ static void showWith(Form& form, int command) {
     form.makeShowingWindows();
     if (!wasVisible) runHandler(form.onShowing);
     ShowWindow(h, command);
-    if (!wasVisible) PostMessageW(h, WM_APP + 1, 0, 0);
+    if (!wasVisible) PostMessageW(h, kFormShownMessage, 0, 0);
 }
 
 void Form::placeControls() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "toolkit/component.h"
+#include "toolkit/window_styles.h"
 
 namespace tk {
 

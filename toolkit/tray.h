@@ -4,6 +4,7 @@
 #include <string>
 
 #include "toolkit/component.h"
+#include "toolkit/messages.h"
 
 namespace tk {
 
@@ -24,7 +25,7 @@ public:
     const std::string& lastBalloon() const { return lastBalloon_; }
     // Called by the owner form for its tray callback message.
     void handleCallback(unsigned long mouseMessage);
-    static constexpr unsigned kCallbackMessage = 0x8000 + 77;   // WM_APP + 77
+    static constexpr unsigned kCallbackMessage = kTrayCallbackMessage;
     // The shell's "TaskbarCreated" broadcast, sent to every top-level window when it starts.
     static unsigned taskbarCreatedMessage();
 

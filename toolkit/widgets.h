@@ -1,6 +1,7 @@
 #pragma once
-// The control kinds, one header per family. Unicode variants of label, list box, combo box, check
-// list box and panel deliberately derive from none of the translatable kinds.
+// The control kinds, one header per family. The Unicode label, list box and check list box derive
+// from none of the translatable kinds; the Unicode combo box is a ComboBox for its code alone and
+// isComboBoxKind leaves it out; the Unicode button is a Button and is translated like one.
 #include "toolkit/buttons.h"
 #include "toolkit/component.h"
 #include "toolkit/containers.h"

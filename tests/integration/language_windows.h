@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "about/about_form.h"
-#include "app/identity.h"
+#include "base/identity.h"
 #include "lang/lang_form.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"

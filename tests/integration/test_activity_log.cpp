@@ -8,8 +8,8 @@
 
 #include <functional>
 
-#include "app/identity.h"
-#include "app/last_stamp.h"
+#include "base/identity.h"
+#include "base/last_stamp.h"
 #include "platform/files.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/scripted_clock.h"

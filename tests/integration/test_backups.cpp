@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "app/identity.h"
-#include "app/last_stamp.h"
+#include "base/identity.h"
+#include "base/last_stamp.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/secure_wipe.h"

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "lang/translation.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"

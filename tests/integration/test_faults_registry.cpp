@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "app/environment.h"
-#include "app/identity.h"
+#include "base/environment.h"
+#include "base/identity.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
 #include "registry/regedit.h"

@@ -7,8 +7,8 @@
 #include <map>
 #include <optional>
 
-#include "app/identity.h"
-#include "app/last_stamp.h"
+#include "base/identity.h"
+#include "base/last_stamp.h"
 #include "platform/errors.h"
 #include "toolkit/dialogs.h"
 #include "platform/files.h"

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
 #include "tests/support/config_folder.h"

@@ -7,7 +7,7 @@
 #include <map>
 #include <optional>
 
-#include "app/environment.h"
+#include "base/environment.h"
 #include "platform/files.h"
 #include "tests/support/config_folder.h"
 #include "tests/support/program_fixture.h"

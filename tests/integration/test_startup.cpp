@@ -1,7 +1,7 @@
 // Start-up of the main window over a real program folder.
 #include <doctest.h>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "platform/files.h"
 
 #include <windows.h>

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -289,9 +290,20 @@ TEST_CASE("the arrow keys keep the front page; other keys change nothing") {
     ProgramFixture p;
     MainForm& f = *p.form;
     f.MainPageControl->setActive(f.SheetLog);
+    HWND tabs = hwnd(*f.MainPageControl);
+    const LRESULT front = SendMessageA(tabs, TCM_GETCURSEL, 0, 0);
+    const LRESULT other = front == 0 ? 1 : 0;
+    // Knock the front page's tab and window askew, out of the program's sight: an arrow key must
+    // bring that page to the front again, any other key must leave things as they are.
     for (int key : {VK_LEFT, VK_RIGHT, VK_UP, VK_TAB, int('A')}) {
+        CAPTURE(key);
+        SendMessageA(tabs, TCM_SETCURSEL, WPARAM(other), 0);
+        ShowWindow(hwnd(*f.SheetLog), SW_HIDE);
         f.FormKeyDown(key);
+        const bool arrow = key == VK_LEFT || key == VK_RIGHT;
         CHECK(f.MainPageControl->active() == f.SheetLog);
+        CHECK(SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == (arrow ? front : other));
+        CHECK(((GetWindowLongA(hwnd(*f.SheetLog), GWL_STYLE) & WS_VISIBLE) != 0) == arrow);
     }
 }
 

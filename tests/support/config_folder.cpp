@@ -1,6 +1,6 @@
 #include "tests/support/config_folder.h"
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "lang/lang_messages.h"
 #include "lang/message_format.h"
 #include "platform/files.h"

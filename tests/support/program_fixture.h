@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/environment.h"
+#include "base/environment.h"
 #include "app/main_form.h"
 #include "tests/support/recording_shell.h"
 #include "tests/support/scripted_dialogs.h"

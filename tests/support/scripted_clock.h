@@ -3,7 +3,7 @@
 // reading (0 keeps every log line in one second).
 #include <string>
 
-#include "app/log_prefix.h"
+#include "base/log_prefix.h"
 #include "platform/clock.h"
 
 namespace qlmr::test {

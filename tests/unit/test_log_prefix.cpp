@@ -1,6 +1,6 @@
 #include <doctest.h>
 
-#include "app/log_prefix.h"
+#include "base/log_prefix.h"
 
 using qlmr::formatStamp;
 using qlmr::LocalTime;
@@ -15,3 +15,23 @@ TEST_CASE("log prefix: two-digit fields and full stops as separators") {
 TEST_CASE("log prefix: years below 1000 keep four digits") {
     CHECK(formatStamp(LocalTime{601, 2, 3, 4, 5, 6}) == "03.02.0601 04.05.06");
 }
+
+#ifdef _WIN32   // the prefix reads the system's clock, which the native build leaves out
+#include "base/last_stamp.h"
+#include "platform/clock.h"
+
+TEST_CASE("log prefix: LogPrefix brackets the local time once read and makes it the last stamp") {
+    int readings = 0;
+    qlmr::setLocalClock([&] {
+        ++readings;
+        return readings == 1 ? LocalTime{2026, 12, 31, 23, 59, 58} : LocalTime{2027, 1, 1, 0, 0, 3};
+    });
+    CHECK(qlmr::LogPrefix() == "[31.12.2026 23.59.58] ");
+    CHECK(qlmr::lastStamp() == "31.12.2026 23.59.58");
+    CHECK(qlmr::lastStamp() == "31.12.2026 23.59.58");   // reading the stamp leaves the clock alone
+    CHECK(qlmr::LogPrefix() == "[01.01.2027 00.00.03] ");
+    CHECK(qlmr::lastStamp() == "01.01.2027 00.00.03");
+    CHECK(readings == 2);
+    qlmr::setLocalClock(nullptr);
+}
+#endif

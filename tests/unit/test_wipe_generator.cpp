@@ -35,5 +35,10 @@ TEST_CASE("wipe generator: blocks carry the state on") {
 }
 
 TEST_CASE("wipe generator: the program's generator is one shared instance") {
-    CHECK(&WipeGenerator::program() == &WipeGenerator::program());
+    // A byte drawn through one use moves the state every later use sees.
+    const uint32_t before = WipeGenerator::program().state();
+    WipeGenerator::program().nextByte();
+    WipeGenerator::program().nextByte();
+    const uint32_t once = before * 134775813u + 1u;
+    CHECK(WipeGenerator::program().state() == once * 134775813u + 1u);
 }

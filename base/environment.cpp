@@ -1,4 +1,4 @@
-#include "app/environment.h"
+#include "base/environment.h"
 
 namespace qlmr {
 

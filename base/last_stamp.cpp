@@ -1,6 +1,6 @@
-#include "app/last_stamp.h"
+#include "base/last_stamp.h"
 
-#include "app/log_prefix.h"
+#include "base/log_prefix.h"
 #include "platform/clock.h"
 
 namespace qlmr {

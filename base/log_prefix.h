@@ -2,11 +2,9 @@
 // The activity log's line prefix "[dd.mm.yyyy hh.nn.ss] " and the last stamp.
 #include <string>
 
-namespace qlmr {
+#include "platform/local_time.h"
 
-struct LocalTime {
-    int year, month, day, hour, minute, second;
-};
+namespace qlmr {
 
 // "dd.mm.yyyy hh.nn.ss": full stops as separators whatever the locale, so it fits file names.
 std::string formatStamp(const LocalTime& t);

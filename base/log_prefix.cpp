@@ -1,4 +1,4 @@
-#include "app/log_prefix.h"
+#include "base/log_prefix.h"
 
 #include <cstdio>
 
