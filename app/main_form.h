@@ -214,7 +214,8 @@ private:
     void buildHiddenPage();
     void buildProcessPage();
     void buildTray();
-    void buildAllServicesPage();   // services/all_services_host.cpp
+    void buildAllServicesPage();   // app/all_services_host.cpp
+    void refreshAllServicesTexts();
     void wireLogEvents();        // app/activity_log.cpp
     void wireServiceEvents();    // services/service_events.cpp
     void wireConfigEvents();     // config/config_events.cpp

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/main_form.h"
 #include "bench/support/report.h"
 #include "platform/files.h"

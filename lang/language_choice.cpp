@@ -10,7 +10,6 @@
 #include "lang/lang_form.h"
 #include "lang/lang_text.h"
 #include "lang/translation.h"
-#include "services/all_services_page.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
 
@@ -79,7 +78,7 @@ void MainForm::OptLangComboBoxChange() {
     ApplyLanguageFile(currentLanguageFile(), true);
     LoadDisplayNames(state.OptLangComboBox.text());
     refreshStartPreview();
-    allServicesPage->refreshTexts();
+    refreshAllServicesTexts();
 }
 
 void MainForm::ShowLangfClick() {

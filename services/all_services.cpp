@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "lang/ini.h"
+#include "base/name_compare.h"
 
 namespace qlmr {
 namespace {

@@ -1,7 +1,7 @@
 // The page of every installed service: start and stop, the registry jump and the export.
-#include "app/environment.h"
-#include "app/identity.h"
-#include "app/log_prefix.h"
+#include "base/environment.h"
+#include "base/identity.h"
+#include "base/log_prefix.h"
 #include "lang/lang_messages.h"
 #include "platform/clock.h"
 #include "platform/files.h"

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "app/environment.h"
+#include "base/environment.h"
 #include "config/import_check.h"
 #include "config/reg_file.h"
 #include "lang/ini.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "lang/ini.h"
+#include "base/name_compare.h"
 
 namespace qlmr {
 namespace {

@@ -1,6 +1,6 @@
 // One service's start type: refused for a vital service, asked, written to a registry file in
 // the imports folder and handed to the registry editor like every import, then checked.
-#include "app/identity.h"
+#include "base/identity.h"
 #include "lang/lang_messages.h"
 #include "lang/message_format.h"
 #include "platform/files.h"

@@ -1,8 +1,8 @@
 #include "services/start_type_change.h"
 
+#include "base/name_compare.h"
 #include "config/reg_file.h"
 #include "config/start_preview.h"
-#include "lang/ini.h"
 
 namespace qlmr {
 namespace {

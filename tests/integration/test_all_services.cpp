@@ -6,7 +6,7 @@
 
 #include <set>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "platform/files.h"
 #include "registry/import_watch.h"
 #include "services/all_services_page.h"

@@ -19,4 +19,6 @@ void MainForm::buildAllServicesPage() {
     allServicesPage = std::make_unique<AllServicesPage>(*this, *MainPageControl, std::move(host));
 }
 
+void MainForm::refreshAllServicesTexts() { allServicesPage->refreshTexts(); }
+
 }  // namespace qlmr
