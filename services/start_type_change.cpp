@@ -1,6 +1,5 @@
 #include "services/start_type_change.h"
 
-#include "base/name_compare.h"
 #include "config/reg_file.h"
 #include "config/start_preview.h"
 

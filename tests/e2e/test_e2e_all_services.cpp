@@ -44,6 +44,16 @@ void clickHeader(HWND list, int column) {
     pumpSleep(300);
 }
 
+// A click on the first row, just below the header.
+void clickFirstRow(HWND list) {
+    RECT header;
+    GetWindowRect(HWND(SendMessageW(list, LVM_GETHEADER, 0, 0)), &header);
+    const LPARAM at = MAKELPARAM(20, header.bottom - header.top + 6);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    pumpSleep(300);
+}
+
 std::string lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     return s;
@@ -89,8 +99,7 @@ TEST_CASE("the page of every service: list, search, sort, details, the start-typ
         REQUIRE(rows(list) == 1);
         CHECK(cellText(p, list, 0, 1) == "Spooler");
 
-        PostMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
-        pumpSleep(300);
+        clickFirstRow(list);
         CHECK(p.text(p.control("AllServicesInfo")).find(lang.details) != std::string::npos);
 
         // Another start type than the one shown: the question comes, and No changes nothing.

@@ -3,6 +3,8 @@
 // "ready-<name>" file and held until the script answers with "done-<name>".
 #include <doctest.h>
 
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <string>
 
@@ -87,6 +89,18 @@ TEST_CASE("documentation pictures" * doctest::skip(shotDir() == nullptr)) {
     p.showPage(4);
     p.clickNamed("EnumProcTntbtn");
     capture("processes-page");
+
+    // Every installed service, one chosen: its details and start type beside the list.
+    p.showPage(5);
+    pumpSleep(800);
+    HWND all = p.control("AllServicesList");
+    RECT header;
+    GetWindowRect(HWND(SendMessageW(all, LVM_GETHEADER, 0, 0)), &header);
+    const LPARAM row = MAKELPARAM(20, header.bottom - header.top + 6 + 4 * 17);   // the fifth row
+    PostMessageW(all, WM_LBUTTONDOWN, MK_LBUTTON, row);
+    PostMessageW(all, WM_LBUTTONUP, 0, row);
+    pumpSleep(500);
+    capture("all-services-page");
 
     // A click on the banner, which the main window draws, opens the about window.
     PostMessageW(p.mainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 20));
