@@ -1,15 +1,24 @@
 #pragma once
-// The main window: its pages, controls, state holders and event handlers. The handlers are
-// implemented in the subsystem folders (services/, config/, registry/, lang/, procs/, app/).
+// The main window: the banner, the page control with its pages, the log, the hidden state and
+// the tray. It is the one part that knows every page; each page is a class of its own that
+// reaches the window through PageHost (and the extra-functions panel through PanelCommands).
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/hidden_state.h"
+#include "app/hidden_page.h"
+#include "app/log_page.h"
+#include "app/tray.h"
+#include "base/hidden_state.h"
+#include "base/page_host.h"
+#include "config/config_page.h"
+#include "procs/processes_page.h"
+#include "registry/backups_page.h"
+#include "services/all_services_page.h"
+#include "services/services_page.h"
 #include "toolkit/form.h"
-#include "toolkit/menu.h"
-#include "toolkit/report_list.h"
-#include "toolkit/tray.h"
+#include "toolkit/pages.h"
 #include "toolkit/widgets.h"
 
 namespace qlmr {
@@ -17,176 +26,59 @@ namespace qlmr {
 class LangForm;
 class AboutForm;
 class ImportWatch;
-class AllServicesPage;
+struct CaptionBarButtons;
+struct PageFocus;
+struct ColorDialog;
+struct FontDialog;
+struct Banner;
 
-class MainForm : public tk::Form {
+class MainForm : public tk::Form, public PageHost, public PanelCommands {
 public:
     MainForm();
     ~MainForm() override;
 
     HiddenState state;
 
-    // Banner and pages
     tk::Image* TopImage;
     tk::PageControl* MainPageControl;
     tk::TabSheet *SheetService, *SheetConfig, *SheetBackup, *SheetLog, *SheetInvisible, *SheetCurrent;
+    tk::TabSheet* SheetAllServices;
 
-    // Services page
-    tk::UniComboBox* ServiceNameCBUni;
-    tk::UniCheckListBox* ServiceNames;
-    tk::Button *ServCheckState, *ServStart, *ServStop, *ServHelp, *TweackStart;
-    tk::CheckBox* ServCheckUncheck;
-    tk::Label *StatAllLabel, *ActiveStatLabel, *StopedStatLabel;
-    tk::Panel* ServInfoPanel;
-    tk::Label *InfoNameLb, *InfoTMLb, *InfoStatusLb, *InfoAutostartLb, *ServicePathLb;
-    tk::Label *InfoName, *InfoTMCaption, *InfoStatus, *InfoAutostartText, *ServicePath;
-    tk::PopupMenu* MainPopupMenu;
-    tk::MenuItem *StartM, *StopM, *HelpM;
-    // Extra-functions panel
-    tk::Panel* TweackPanel;
-    tk::GroupBox* SortTwBox;
-    tk::Button *SortTwA, *SortTwNA, *SortTwD;
-    tk::Button *ServiceapletstartButton, *RegistryJumpButton, *OptCColorButton, *OpCFontButton;
-    tk::GroupBox* OptLangBox;
-    tk::ComboBox* OpLangRNComboBox;
-
-    // Configurations page
-    tk::GroupBox *ConfigBox, *DescriptionBox, *DescriptionSwapBox;
-    tk::RadioButton *Tweackedcf, *Internetcf, *Gamingcf, *Commoncf;
-    tk::Memo* DescriptionMemo;
-    tk::Label* DescrFullLabel;
-    tk::Button *ConfigApplyv, *ConfigApplyUndo, *ChangeDescriptionButton, *ChangeDescriptionBackButton;
-    // What the chosen preset, or the undo, would change
-    tk::Label* PreviewSummaryLabel;
-    tk::ReportList* PreviewList;
-    tk::Button* ConfigUndoPreview;
-
-    // Backups page
-    tk::ListBox* BackupBox;
-    tk::GroupBox *BackupGroup, *DeleteGroup;
-    tk::Button *BackupSearch, *BackupAdd, *BackupAddNew, *BackupDelete;
-    tk::RadioButton *RWipe, *RRecycle;
-    tk::Label *BackupNameLb, *BackupNameTextLb, *BackupPathlb, *BackupPathTextlb;
-    tk::PopupMenu* BackupPopupMenu;
-    tk::MenuItem *N4, *N5, *N6, *N7;
-
-    // Log page
-    tk::VirtualListBox* LogBox;
-    tk::Button *LogClear, *LogSave, *LogPrint;
-    tk::Memo* WideTextMemo;
-    tk::PopupMenu* LogPopupMenu;
-    tk::MenuItem *N1, *N2, *N3;
-
-    // Hidden page: commands other handlers call
-    tk::Button *RegReadButton, *RegReadButtonInitial, *ReadDescription, *BuildListOfComps, *TestmseButton, *ShowLangf;
-
-    // Processes page
-    tk::UniListBox* CurrentProcsTntlbx;
-    tk::UniPanel* SearchOnlineTntpnl;
-    tk::UniButton *EnumProcTntbtn, *OnlineSearchTntbtn, *OpenDitTntbtn;
-    tk::UniComboBox *OnlineServerTntcmb, *OnlineServerStringTntcmb;
-    tk::UniLabel* NameTntLabel;
-    tk::StatusBar* CurrentStatusBar;
-
-    // Tray
-    tk::PopupMenu* RXPopupMenu;
-    tk::MenuItem *N8, *N10, *N11, *N12, *N13, *N14, *N15, *N9;
-    tk::TrayIcon* RxTrayIconMain;
+    // In the order they are made; the order of every component follows from it.
+    std::unique_ptr<ServicesPage> services;
+    std::unique_ptr<ConfigPage> config;
+    std::unique_ptr<BackupsPage> backups;
+    std::unique_ptr<LogPage> logPage;
+    std::unique_ptr<HiddenPage> hidden;
+    std::unique_ptr<ProcessesPage> processes;
+    std::unique_ptr<AllServicesPage> allServices;
+    std::unique_ptr<Tray> tray;
 
     LangForm* langForm = nullptr;
     AboutForm* aboutForm = nullptr;
     std::unique_ptr<ImportWatch> importWatch;   // the check after the latest import
-    std::unique_ptr<AllServicesPage> allServicesPage;   // services/all_services_page.h
 
-    // ---- start-up and shell
+    // ---- start-up (startup.cpp)
     void FormCreate();
     void FormShow();
-    void logLine(const std::string& text);   // prefix + text at the end of the log
-    void PauseWithMessages(unsigned long ms);
-    std::string currentLanguageFile() const;   // program folder + "Langz\" + current name
-    std::string message(const std::string& key) const;   // from the current language file
-    std::string settingsPath() const;
 
-    // ---- activity log
-    void LogBoxClick();
-    void LogClearClick();
-    void LogSaveClick();
-    void LogPrintClick();
-
-    // ---- catalogue, details, state check, filters, start and stop
-    void LoadServiceLists();
-    void LoadDisplayNames(const std::string& languageFileName);
-    void ServiceNameCBUniChange();
-    void ServiceNamesClick();
-    void ServiceNamesDblClick();
-    void ReadServiceDetails(const std::string& systemName, bool withLog);
-    void ServHelpClick();
-    void ServCheckStateClick();
-    void ServCheckUncheckClick();
-    void SortTwAClick();
-    void SortTwNAClick();
-    void SortTwDClick();
-    void TweackStartClick();
-    void ServStartClick();
-    void ServStopClick();
-    void MainPopupMenuPopup();
-
-    // ---- snapshots, presets, description swap
-    void RegReadButtonClick();
-    void RegReadButtonInitialClick();
-    void ReadDescriptionClick();
-    void TweackedcfClick();
-    void InternetcfClick();
-    void GamingcfClick();
-    void CommoncfClick();
-    void ConfigKindChange();
-    void DescrFullLabelClick();
-    void ConfigApplyvClick();
-    void ConfigApplyUndoClick();
-    void ChangeDescriptionButtonClick();
-    void ChangeDescriptionBackButtonClick();
-    void ConfigUndoPreviewClick();
-    // Fills the preview list and its summary from a start-type file against the registry now.
-    void showStartPreview(const std::string& path, bool undo);
-    void refreshStartPreview();   // the shown preview again, in the current language
-
-    // ---- backups and the registry editor
-    void BackupSearchClick();
-    void BackupBoxClick();
-    void BackupAddClick();
-    void BackupAddNewClick();
-    void BackupDeleteClick();
-    void RegistryJumpButtonClick();
-    // Imports through the registry editor and checks the registry once the editor has ended; the
-    // check covers the catalogue and `alsoChecked`, and `checked` runs after its report.
+    // ---- what pages ask of the window
+    void logLine(const std::string& text) override;
+    std::string message(const std::string& key) const override;
+    std::string settingsPath() const override;
+    std::string currentLanguageFile() const override;
+    void PauseWithMessages(unsigned long ms) override;   // pause.cpp
     void importVerified(const std::string& path, const std::string& shownName,
-                        const std::vector<std::string>& alsoChecked = {}, std::function<void()> checked = {});
+                        const std::vector<std::string>& alsoChecked = {}, std::function<void()> checked = {}) override;
+    void* window() const override { return handle(); }
     void reportImportCheck(const std::vector<std::string>& lines);
 
-    // ---- languages
-    void OptLangComboBoxEnter();
-    void OpLangRNComboBoxEnter();
-    void OpLangRNComboBoxChange();
-    void OptLangComboBoxChange();
-    void ShowLangfClick();
-    void BuildListOfCompsClick();
-    void TestmseButtonClick();
+    // ---- what the extra-functions panel asks (list_appearance.cpp)
+    void switchLanguage() override;
+    void chooseListColor() override;
+    void chooseListFont() override;
 
-    // ---- processes
-    void EnumProcTntbtnClick();
-    void CurrentProcsTntlbxClick();
-    void OnlineServerTntcmbChange();
-    void OnlineSearchTntbtnClick();
-    void OpenDitTntbtnClick();
-
-    // ---- tray, navigation, appearance
-    void N8Click();
-    void N9Click();
-    void N11Click();
-    void N12Click();
-    void N13Click();
-    void N14Click();
-    void N15Click();
+    // ---- title bar, tray, keys, banner (window_events.cpp)
     void mxCaptionBarButtonsButtons2Click();   // hide to tray
     void TaskbarCreated();      // the shell's notification area came back empty
     void SecondCopyStarted();   // a second copy asked this one to show its window
@@ -195,40 +87,30 @@ public:
     void TopImageClick();
     void FormKeyDown(int key);
     void MainPageControlEnter();
-    void ServiceapletstartButtonClick();
-    void OptCColorButtonClick();
-    void OpCFontButtonClick();
 
 private:
-    friend class StateWalkScope;
-    class StateWalk* stateWalk_ = nullptr;   // one manager handle while the state check walks
-    std::string previewPath_;                 // the file the preview shows; empty before the first
-    bool previewOfUndo_ = false;
+    // A window message the main window handles itself; true when it is consumed.
+    struct MessageRoute {
+        unsigned message;
+        std::function<bool(uintptr_t wp, intptr_t lp)> handle;
+    };
+    std::vector<MessageRoute> routes_;
+    CaptionBarButtons* captionBar_ = nullptr;
+    PageFocus* pageFocus_ = nullptr;   // made once the window is on screen
+    ColorDialog* colorDialog_ = nullptr;
+    FontDialog* fontDialog_ = nullptr;
+    Banner* banner_ = nullptr;
     std::function<void()> afterImportCheck_;   // of the import being checked
-    void buildServicePage();
-    void buildTweackPanel();
-    void buildConfigPage();
-    void buildPreviewControls();
-    void buildBackupPage();
-    void buildLogPage();
-    void buildHiddenPage();
-    void buildProcessPage();
-    void buildTray();
-    void buildAllServicesPage();   // app/all_services_host.cpp
-    void refreshAllServicesTexts();
-    void wireLogEvents();        // app/activity_log.cpp
-    void wireServiceEvents();    // services/service_events.cpp
-    void wireConfigEvents();     // config/config_events.cpp
-    void wireBackupEvents();     // registry/backup_events.cpp
-    void wireLanguageEvents();   // lang/language_events.cpp
-    void wireProcessEvents();    // procs/process_events.cpp
-    void wireTrayEvents();       // app/tray_events.cpp
-    void fitServiceList();
-    void applyStateText(unsigned long state);
-    void choosePreset(const std::string& kind);
-    void runFilter(bool running);
-    std::vector<std::string> startupDisplayNames() const;   // services/catalogue.cpp
-    void startOrStop(bool start);
+
+    void makeSheets();
+    void makePages();
+    void makeWindowParts();        // window_events.cpp
+    void wireWindowMessages();     // window_events.cpp
+    bool routeMessage(unsigned msg, uintptr_t wp, intptr_t lp, intptr_t& result);
+    bool isInPages(void* window) const;
+    void focusMoved(void* gaining);
+    void fitBanner(int width);
+    void showTrayFailure() const;
 };
 
 }  // namespace qlmr

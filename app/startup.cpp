@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "lang/lang_form.h"
 #include "lang/lang_messages.h"
+#include "lang/message_keys.h"
 #include "lang/translation.h"
 #include "platform/files.h"
 #include "platform/profile.h"
@@ -33,7 +34,7 @@ std::string MainForm::currentLanguageFile() const {
 }
 
 std::string MainForm::message(const std::string& key) const {
-    return ReadLangMessage("Msg", key, currentLanguageFile());
+    return ReadLangMessage(msg::kSection, key, currentLanguageFile());
 }
 
 void MainForm::FormCreate() {
@@ -44,7 +45,7 @@ void MainForm::FormCreate() {
     const std::string langName = readProfileString(ini, "Program", "LangName", "No data");
     setCaption(std::string(kWindowTitle) + "- ver. " + version);
 
-    LoadServiceLists();
+    services->LoadServiceLists();
 
     const std::string logs = programFolder() + kLogsFolder;
     const std::string regs = programFolder() + kRegistryFolder;
@@ -57,23 +58,25 @@ void MainForm::FormCreate() {
     logLine("Резервные копии: " + regs);
 
     MainPageControl->setActive(SheetService);
-    state.SortKind = "SortKind";
+    state.SortKind = ListFilter::All;
 
-    if (fileExists(regs + kStartTypesSnapshot)) state.InitialEdit = "Yes";
-    if (state.InitialEdit == "No") {
-        const std::string question = ReadLangMessage("Msg", "msg14", programFolder() + kLangFolder + langName);
+    if (fileExists(regs + kStartTypesSnapshot)) state.InitialEdit = true;
+    if (!state.InitialEdit) {
+        const std::string question =
+            ReadLangMessage(msg::kSection, msg::kAskFirstRun, programFolder() + kLangFolder + langName);
         if (!askFirstRun(question)) return;
-        BackupAddNewClick();
-        RegReadButtonInitialClick();
-        ReadDescriptionClick();
-        state.InitialEdit = "Yes";
+        backups->BackupAddNewClick();
+        hidden->RegReadButtonInitialClick();
+        hidden->ReadDescriptionClick();
+        state.InitialEdit = true;
     }
 
     const int defaultLang = toInteger(readProfileString(ini, "Program", "DefaultLang", "No data"));
-    OptLangComboBoxEnter();
+    TweakPanel& panel = *services->tweak;
+    panel.OptLangComboBoxEnter();
     std::string fileName;
-    if (defaultLang >= 0 && defaultLang < OpLangRNComboBox->count()) {
-        OpLangRNComboBox->setItemIndex(defaultLang);
+    if (defaultLang >= 0 && defaultLang < panel.OpLangRNComboBox->count()) {
+        panel.OpLangRNComboBox->setItemIndex(defaultLang);
         if (defaultLang < state.OptLangComboBox.count()) fileName = state.OptLangComboBox.at(defaultLang);
     }
     if (!fileName.empty()) ApplyLanguageFile(programFolder() + kLangFolder + fileName, true);

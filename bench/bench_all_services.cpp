@@ -96,10 +96,10 @@ int main() {
     createFolders(programFolder() + kLogsFolder);
     installServices(true);
     MainForm form;
-    form.LoadServiceLists();
+    form.services->LoadServiceLists();
     form.showMaximized();
-    AllServicesPage& page = *form.allServicesPage;
-    form.MainPageControl->setActive(page.SheetAllServices);   // the first fill, with the list's window
+    AllServicesPage& page = *form.allServices;
+    form.MainPageControl->setActive(form.SheetAllServices);   // the first fill, with the list's window
     tk::Application::instance().processMessages();
 
     double fill = 1e9, floor = 1e9, search = 1e9, scan = 1e9, typing = 1e9;

@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/hidden_state.h"
+#include "base/hidden_state.h"
 #include "bench/support/report.h"
+#include "services/builtin_catalogue.h"
 #include "config/start_preview_page.h"
 #include "platform/files.h"
 #include "registry/import_watch.h"

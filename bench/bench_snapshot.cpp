@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/hidden_state.h"
+#include "base/hidden_state.h"
 #include "bench/support/report.h"
+#include "services/builtin_catalogue.h"
 #include "config/snapshot.h"
 #include "platform/files.h"
 #include "platform/registry_access.h"

@@ -84,7 +84,7 @@ int main() {
     tk::Application::instance().processMessages();
     const Timing shown = timePasses(english, russian);
     const double load = meanLoadMs(english);
-    if (load < 0 || main.ServStart->text() != "Start the service") {
+    if (load < 0 || main.services->ServStart->text() != "Start the service") {
         std::printf("translation pass: the English file did not apply\n");
         return 1;
     }

@@ -2,18 +2,19 @@
 #include "about/help_system.h"
 #include "base/environment.h"
 #include "base/identity.h"
-#include "app/main_form.h"
+#include "config/config_page.h"
 #include "lang/ini.h"
 #include "lang/lang_messages.h"
 #include "lang/lang_text.h"
 #include "lang/message_format.h"
 #include "platform/files.h"
 #include "config/filtered_import.h"
+#include "config/snapshot.h"
+#include "lang/message_keys.h"
 
 namespace qlmr {
 namespace {
 
-constexpr const char* kNoPreset = "ConfigKind";
 
 // The presets description file, in the code page its [About] section declares; a missing file
 // reads as empty.
@@ -23,7 +24,7 @@ IniText readPresetDescriptions() {
     return IniText(readLanguageText(path).value_or(""));
 }
 
-void logImport(MainForm& form, const std::string& firstLine, const std::string& file) {
+void logImport(PageHost& form, const std::string& firstLine, const std::string& file) {
     form.logLine(firstLine);
     form.logLine(std::string("Ветка: ") + kServicesBranch);
     form.logLine("Был использован файл: " + file);
@@ -31,7 +32,7 @@ void logImport(MainForm& form, const std::string& firstLine, const std::string& 
 
 }  // namespace
 
-void MainForm::choosePreset(const std::string& kind) {
+void ConfigPage::choosePreset(const std::string& kind) {
     const IniText descriptions = readPresetDescriptions();
     if (state.ConfigKind != kind) {
         state.ConfigKind = kind;
@@ -41,44 +42,44 @@ void MainForm::choosePreset(const std::string& kind) {
     showStartPreview(programFolder() + kConfigFolder + state.ConfigRegFileName, false);
 }
 
-void MainForm::TweackedcfClick() { choosePreset("tweaked.html"); }
-void MainForm::InternetcfClick() { choosePreset("internet.html"); }
-void MainForm::GamingcfClick() { choosePreset("gaming.html"); }
-void MainForm::CommoncfClick() { choosePreset("common.html"); }
+void ConfigPage::TweackedcfClick() { choosePreset("tweaked.html"); }
+void ConfigPage::InternetcfClick() { choosePreset("internet.html"); }
+void ConfigPage::GamingcfClick() { choosePreset("gaming.html"); }
+void ConfigPage::CommoncfClick() { choosePreset("common.html"); }
 
-void MainForm::ConfigKindChange() { state.ConfigRegFileName = state.ConfigKind + ".reg"; }
+void ConfigPage::ConfigKindChange() { state.ConfigRegFileName = state.ConfigKind + ".reg"; }
 
-void MainForm::DescrFullLabelClick() {
+void ConfigPage::DescrFullLabelClick() {
     if (state.ConfigKind == kNoPreset) {
-        showInfo(message("msg8"));
+        showInfo(host_.message(msg::kChoosePresetFirst));
         return;
     }
     showHelpTopic(state.ConfigKind);
 }
 
-void MainForm::ConfigApplyvClick() {
+void ConfigPage::ConfigApplyvClick() {
     if (state.ConfigKind == kNoPreset) {
-        showInfo(message("msg8"));
+        showInfo(host_.message(msg::kChoosePresetFirst));
         return;
     }
     const std::string fileName = state.ConfigRegFileName;
-    if (!askQuestion(formatMessage(message("msg13"), fileName))) return;
+    if (!askQuestion(formatMessage(host_.message(msg::kAskApplyPreset), fileName))) return;
     ConfigApplyUndo->setEnabled(true);
-    RegReadButtonClick();
-    ReadDescriptionClick();
-    showInfo(formatMessage(message("msg9"), fileName));
-    importVerified(installedServiceKeysCopy(programFolder() + kConfigFolder + fileName), fileName);
-    logImport(*this, "Конфигурация скопирована в реестр", fileName);
-    showInfo(message("msg10"));
+    saveCurrentStartTypes(state, host_);
+    saveDescriptions(state, host_);
+    showInfo(formatMessage(host_.message(msg::kPresetImportStarting), fileName));
+    host_.importVerified(installedServiceKeysCopy(programFolder() + kConfigFolder + fileName), fileName);
+    logImport(host_, "Конфигурация скопирована в реестр", fileName);
+    showInfo(host_.message(msg::kTakesEffectAfterRestart));
 }
 
-void MainForm::ConfigApplyUndoClick() {
+void ConfigPage::ConfigApplyUndoClick() {
     const std::string path = env().shortPath(programFolder() + kRegistryFolder + kStartTypesSnapshot);
-    if (!askQuestion(formatMessage(message("msg15"), state.ConfigRegFileName))) return;
-    showInfo(formatMessage(message("msg9"), path));
-    importVerified(installedServiceKeysCopy(path), kStartTypesSnapshot);
-    logImport(*this, "Восстановлено первоначальное состояние сервисов", path);
-    showInfo(message("msg10"));
+    if (!askQuestion(formatMessage(host_.message(msg::kAskUndoPreset), state.ConfigRegFileName))) return;
+    showInfo(formatMessage(host_.message(msg::kPresetImportStarting), path));
+    host_.importVerified(installedServiceKeysCopy(path), kStartTypesSnapshot);
+    logImport(host_, "Восстановлено первоначальное состояние сервисов", path);
+    showInfo(host_.message(msg::kTakesEffectAfterRestart));
     ConfigApplyUndo->setEnabled(false);
 }
 

@@ -3,7 +3,6 @@
 
 #include "base/environment.h"
 #include "base/identity.h"
-#include "app/main_form.h"
 #include "config/reg_file.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
@@ -61,15 +60,16 @@ DescriptionHistory descriptionHistory(const std::string& snapshotPath) {
     return history;
 }
 
-void writeSnapshot(MainForm& form, SnapshotKind kind, const char* fileName, const char* firstLogLine) {
-    std::vector<std::string>& buffer = form.state.RegReadListBox;
+void writeSnapshot(HiddenState& state, PageHost& host, SnapshotKind kind, const char* fileName,
+                   const char* firstLogLine) {
+    std::vector<std::string>& buffer = state.RegReadListBox;
     const std::string path = programFolder() + kRegistryFolder + fileName;
     const DescriptionHistory history = kind == SnapshotKind::Descriptions ? descriptionHistory(path) : DescriptionHistory{};
-    buffer = snapshotLines(form.state.ServiceSysName.items(), form.state.ServiceNameCB.items(), *env().registry,
+    buffer = snapshotLines(state.ServiceSysName.items(), state.ServiceNameCB.items(), *env().registry,
                            kind, history);
     writeFileAtomically(path, snapshotBytes(buffer));
-    form.logLine(firstLogLine);
-    form.logLine("Имя файла " + path);
+    host.logLine(firstLogLine);
+    host.logLine("Имя файла " + path);
 }
 
 }  // namespace
@@ -97,18 +97,18 @@ std::vector<std::string> snapshotLines(const std::vector<std::string>& systemNam
 // UTF-16LE with a mark, the editor's own export form, where the ANSI code page lacks a letter.
 std::string snapshotBytes(const std::vector<std::string>& lines) { return ansiOrUtf16(joinCrLf(lines)); }
 
-void MainForm::RegReadButtonInitialClick() {
-    writeSnapshot(*this, SnapshotKind::StartTypes, kStartTypesSnapshot,
+void saveInitialStartTypes(HiddenState& state, PageHost& host) {
+    writeSnapshot(state, host, SnapshotKind::StartTypes, kStartTypesSnapshot,
                   "Произведена запись текущего состояния автостарта сервисов ");
 }
 
-void MainForm::RegReadButtonClick() {
-    writeSnapshot(*this, SnapshotKind::StartTypes, kCurrentStartTypes,
+void saveCurrentStartTypes(HiddenState& state, PageHost& host) {
+    writeSnapshot(state, host, SnapshotKind::StartTypes, kCurrentStartTypes,
                   "Произведена запись текущего состояния автостарта сервисов ");
 }
 
-void MainForm::ReadDescriptionClick() {
-    writeSnapshot(*this, SnapshotKind::Descriptions, kDescriptionsSnapshot,
+void saveDescriptions(HiddenState& state, PageHost& host) {
+    writeSnapshot(state, host, SnapshotKind::Descriptions, kDescriptionsSnapshot,
                   "Произведена запись текущего состояния описания сервисов ");
 }
 

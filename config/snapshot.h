@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "base/hidden_state.h"
+#include "base/page_host.h"
 #include "config/reg_sections.h"
 #include "platform/registry_access.h"
 
@@ -29,5 +31,11 @@ std::vector<std::string> snapshotLines(const std::vector<std::string>& systemNam
 
 // The file: the lines each ended by CR LF, in the ANSI code page where every letter fits.
 std::string snapshotBytes(const std::vector<std::string>& lines);
+
+// The three snapshots the program takes into Baze\Regz\, each with its two log lines; the
+// lines written stay in the state's RegReadListBox.
+void saveInitialStartTypes(HiddenState& state, PageHost& host);   // InitialAstState.reg
+void saveCurrentStartTypes(HiddenState& state, PageHost& host);   // CurrentAstState.reg
+void saveDescriptions(HiddenState& state, PageHost& host);        // InitialDescription.reg
 
 }  // namespace qlmr

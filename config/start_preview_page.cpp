@@ -5,13 +5,14 @@
 
 #include "base/environment.h"
 #include "base/identity.h"
-#include "app/main_form.h"
+#include "config/config_page.h"
 #include "config/import_check.h"
 #include "config/preview_text.h"
 #include "config/reg_file.h"
 #include "config/start_preview.h"
 #include "lang/ini.h"
 #include "lang/lang_text.h"
+#include "lang/message_keys.h"
 #include "lang/message_format.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
@@ -31,7 +32,7 @@ std::string upperName(std::string s) {
 PreviewPhrases phrasesOf(const std::string& languageFile) {
     const IniText file(readLanguageText(languageFile).value_or(""));
     return [file](const std::string& key) {
-        const std::optional<std::string> text = file.value("Msg", key);
+        const std::optional<std::string> text = file.value(msg::kSection, key);
         return text ? *text : builtinPreviewPhrase(key);
     };
 }
@@ -97,28 +98,28 @@ StartPreview previewStartFile(const std::string& path, const std::vector<std::st
     return buildStartPreview(catalogueNow(names, displayNames), startTargets(file), running);
 }
 
-void MainForm::showStartPreview(const std::string& path, bool undo) {
+void ConfigPage::showStartPreview(const std::string& path, bool undo) {
     previewPath_ = path;
     previewOfUndo_ = undo;
-    const PreviewPhrases phrases = phrasesOf(currentLanguageFile());
+    const PreviewPhrases phrases = phrasesOf(host_.currentLanguageFile());
     PreviewList->setColumnCaptions(previewColumns(phrases));
     if (!fileExists(path)) {
         PreviewList->setRows({});
-        PreviewSummaryLabel->setText(formatMessage(phrases("PreviewNoFile"), path));
+        PreviewSummaryLabel->setText(formatMessage(phrases(msg::kPreviewNoFile), path));
         return;
     }
     const StartPreview preview = previewStartFile(path, state.ServiceSysName.items(), state.ServiceNameCB.items());
     PreviewList->setRows(previewRows(preview, phrases));
     std::string summary = previewSummary(preview, phrases);
-    if (undo) summary += ". " + phrases("PreviewUndoHint");
+    if (undo) summary += ". " + phrases(msg::kPreviewUndoHint);
     PreviewSummaryLabel->setText(summary);
 }
 
-void MainForm::refreshStartPreview() {
+void ConfigPage::refreshStartPreview() {
     if (!previewPath_.empty()) showStartPreview(previewPath_, previewOfUndo_);
 }
 
-void MainForm::ConfigUndoPreviewClick() {
+void ConfigPage::ConfigUndoPreviewClick() {
     showStartPreview(programFolder() + kRegistryFolder + kStartTypesSnapshot, true);
 }
 

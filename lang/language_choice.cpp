@@ -1,17 +1,17 @@
-// Searching the language files and the main window's language selectors.
+// Searching the language files for the language selectors of the windows.
 #include "lang/language_choice.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "base/identity.h"
-#include "app/main_form.h"
+#include "base/indexed_list.h"
+#include "base/page_host.h"
 #include "lang/ini.h"
-#include "lang/lang_form.h"
 #include "lang/lang_text.h"
-#include "lang/translation.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
+#include "toolkit/widgets.h"
 
 namespace qlmr {
 namespace {
@@ -35,7 +35,7 @@ std::vector<std::string> sortedByName(std::vector<std::string> names) {
 }
 
 template <class FileList, class NameList>
-void fillLanguageLists(FileList& fileNames, NameList& displayNames, MainForm* log) {
+void fillLanguageLists(FileList& fileNames, NameList& displayNames, PageHost* log) {
     fileNames.clear();
     displayNames.clear();
     if (log) log->logLine("Начало поиска доступных языковых файлов");
@@ -52,37 +52,12 @@ void fillLanguageLists(FileList& fileNames, NameList& displayNames, MainForm* lo
 
 }  // namespace
 
-void ListLanguageFiles(IndexedList& fileNames, tk::ComboBox& displayNames, MainForm* log) {
+void ListLanguageFiles(IndexedList& fileNames, tk::ComboBox& displayNames, PageHost* log) {
     fillLanguageLists(fileNames, displayNames, log);
 }
 
-void ListLanguageFiles(tk::ComboBox& fileNames, tk::ComboBox& displayNames, MainForm* log) {
+void ListLanguageFiles(tk::ComboBox& fileNames, tk::ComboBox& displayNames, PageHost* log) {
     fillLanguageLists(fileNames, displayNames, log);
-}
-
-// Also the start-up's way of building the lists.
-void MainForm::OptLangComboBoxEnter() { ListLanguageFiles(state.OptLangComboBox, *OpLangRNComboBox, this); }
-
-void MainForm::OpLangRNComboBoxEnter() { OptLangComboBoxEnter(); }
-
-// Picking a display name makes the file name at the same position the current one; asking
-// for the position the list already has leaves its text alone.
-void MainForm::OpLangRNComboBoxChange() {
-    const int position = OpLangRNComboBox->itemIndex();
-    if (position != state.OptLangComboBox.position()) state.OptLangComboBox.setPosition(position);
-    OptLangComboBoxChange();
-}
-
-// Switches the running program only: nothing is written to main.ini.
-void MainForm::OptLangComboBoxChange() {
-    ApplyLanguageFile(currentLanguageFile(), true);
-    LoadDisplayNames(state.OptLangComboBox.text());
-    refreshStartPreview();
-    refreshAllServicesTexts();
-}
-
-void MainForm::ShowLangfClick() {
-    if (langForm) langForm->show();
 }
 
 }  // namespace qlmr

@@ -1,10 +1,11 @@
-// The translation template ListOfComponents.ini and the message test, both for translators.
+#include "lang/template_export.h"
+
 #include "base/identity.h"
-#include "app/main_form.h"
 #include "lang/component_text.h"
 #include "lang/control_entry.h"
 #include "lang/language_choice.h"
 #include "lang/lang_messages.h"
+#include "lang/message_keys.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/profile.h"
@@ -64,11 +65,11 @@ bool everyTextFitsAnsi() {
 // An old template is wiped first, so entries of an earlier run never survive. Where the ANSI
 // code page lacks a letter of the texts, the file starts as UTF-16LE with its mark, which the
 // profile writer then keeps.
-void MainForm::BuildListOfCompsClick() {
+void writeComponentTemplate(const std::string& mainFormName) {
     const std::string path = programFolder() + kTemplateFile;
     if (fileExists(path)) secureWipe(path);
     if (!everyTextFitsAnsi()) writeFileAtomically(path, "\xFF\xFE");
-    writeProfileString(path, name(), "Creation Date", shortDateToday());
+    writeProfileString(path, mainFormName, "Creation Date", shortDateToday());
     for (const tk::Form* form : tk::Application::instance().forms) {
         const auto& components = form->components();
         for (auto it = components.rbegin(); it != components.rend(); ++it)
@@ -77,8 +78,8 @@ void MainForm::BuildListOfCompsClick() {
 }
 
 // Shows msg13 of the Russian file as it stands, "%s" included.
-void MainForm::TestmseButtonClick() {
-    showInfo(ReadLangMessage("Msg", "msg13", programFolder() + kLangFolder + kRussianLanguageFile));
+void showRussianApplyQuestion() {
+    showInfo(ReadLangMessage(msg::kSection, msg::kAskApplyPreset, programFolder() + kLangFolder + kRussianLanguageFile));
 }
 
 }  // namespace qlmr

@@ -2,9 +2,10 @@
 #include "base/environment.h"
 #include "base/identity.h"
 #include "base/last_stamp.h"
-#include "app/main_form.h"
+#include "registry/backups_page.h"
 #include "lang/lang_messages.h"
 #include "lang/message_format.h"
+#include "lang/message_keys.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/secure_wipe.h"
@@ -19,7 +20,7 @@ std::string registryFolder() { return programFolder() + kRegistryFolder; }
 // left by someone else, gets a free name beside it.
 std::string newBackupName() { return freeFileName(registryFolder(), "Backup of " + lastStamp() + ".reg"); }
 
-void logBranch(MainForm& form, const std::string& firstLine, const std::string& secondLine) {
+void logBranch(PageHost& form, const std::string& firstLine, const std::string& secondLine) {
     form.logLine(firstLine);
     form.logLine(std::string("Ветка: ") + kServicesBranch);
     form.logLine(secondLine);
@@ -27,15 +28,15 @@ void logBranch(MainForm& form, const std::string& firstLine, const std::string& 
 
 }  // namespace
 
-void MainForm::BackupSearchClick() {
+void BackupsPage::BackupSearchClick() {
     BackupBox->clear();
-    logLine("Начало поиска резервных копий");
+    host_.logLine("Начало поиска резервных копий");
     for (const std::string& name : listFiles(registryFolder(), "*.reg")) BackupBox->add(name);
-    logLine("Конец поиска резервных копий");
-    logLine("Найдено " + std::to_string(BackupBox->count()) + " резервных копий");
+    host_.logLine("Конец поиска резервных копий");
+    host_.logLine("Найдено " + std::to_string(BackupBox->count()) + " резервных копий");
 }
 
-void MainForm::BackupBoxClick() {
+void BackupsPage::BackupBoxClick() {
     const int i = BackupBox->itemIndex();
     if (i < 0 || i >= BackupBox->count()) return;
     const std::string name = BackupBox->item(i);
@@ -44,34 +45,35 @@ void MainForm::BackupBoxClick() {
     state.TrueCheckBox = true;
 }
 
-void MainForm::BackupAddClick() {
+void BackupsPage::BackupAddClick() {
     if (!state.TrueCheckBox) {
-        showInfo(message("msg1"));
+        showInfo(host_.message(msg::kChooseBackupToRestore));
         return;
     }
     const std::string name = BackupNameTextLb->text();
-    showInfo(formatMessage(message("msg2"), name));
-    importVerified(BackupPathTextlb->text(), name);
-    logBranch(*this, "Реестр восстановлен из резерной копии", "Был использован файл: " + name);
+    showInfo(formatMessage(host_.message(msg::kImportStarting), name));
+    host_.importVerified(BackupPathTextlb->text(), name);
+    logBranch(host_, "Реестр восстановлен из резерной копии", "Был использован файл: " + name);
 }
 
-void MainForm::BackupAddNewClick() {
+void BackupsPage::BackupAddNewClick() {
     // The list is refreshed after the pause whether the export could be started or not.
     auto settle = [this] {
-        PauseWithMessages(500);
+        // The editor writes the export on its own; half a second lets a quick one show in the list.
+        host_.PauseWithMessages(500);
         BackupSearchClick();
     };
     try {
         // Also runs at start-up, before the current language is known.
-        const std::string langName = readProfileString(settingsPath(), "Program", "LangName", "No data");
+        const std::string langName = readProfileString(host_.settingsPath(), "Program", "LangName", "No data");
         const std::string name = newBackupName();
-        showInfo(formatMessage(ReadLangMessage("Msg", "msg3", programFolder() + kLangFolder + langName), name));
+        showInfo(formatMessage(ReadLangMessage(msg::kSection, msg::kBackupStarting, programFolder() + kLangFolder + langName), name));
         const std::string path = registryFolder() + name;
         // The editor would fail silently on a missing folder; say so instead of logging a backup.
         requireFolderFor(path);
         tk::Application::instance().processMessages();
-        exportServicesBranch(handle(), path);
-        logBranch(*this, "Создана резервная копия реестра", "Скопированна в файл: " + name);
+        exportServicesBranch(host_.window(), path);
+        logBranch(host_, "Создана резервная копия реестра", "Скопированна в файл: " + name);
     } catch (...) {
         settle();
         throw;
@@ -79,19 +81,19 @@ void MainForm::BackupAddNewClick() {
     settle();
 }
 
-void MainForm::BackupDeleteClick() {
+void BackupsPage::BackupDeleteClick() {
     if (!state.TrueCheckBox) {
-        showInfo(message("msg4"));
+        showInfo(host_.message(msg::kChooseBackupToDelete));
         return;
     }
     const std::string name = BackupNameTextLb->text();
     const std::string path = env().shortPath(BackupPathTextlb->text());
-    if (!askQuestion(formatMessage(message("msg11"), name))) return;
+    if (!askQuestion(formatMessage(host_.message(msg::kAskDeleteBackup), name))) return;
     if (RWipe->checked())
         secureWipe(path);
     else
         env().shell->moveToRecycleBin(path);   // the shell reports its own failures
-    logLine("Был удален файл: " + name);
+    host_.logLine("Был удален файл: " + name);
     BackupSearchClick();
 }
 

@@ -5,9 +5,7 @@
 
 #include "base/environment.h"
 #include "base/identity.h"
-#include "app/main_form.h"
 #include "config/reg_file.h"
-#include "lang/ini.h"
 #include "platform/files.h"
 #include "platform/text_codec.h"
 #include "registry/regedit.h"
@@ -81,26 +79,6 @@ std::vector<std::string> finishImportCheck(ImportWatch::Check& check) {
         return {"Проверка импорта: файл " + check.shownName + " не прочитан, сравнивать не с чем"};
     readRegistry(check.values, &CheckedValue::after);
     return importCheckLines(check.values, check.shownName);
-}
-
-void MainForm::importVerified(const std::string& path, const std::string& shownName,
-                              const std::vector<std::string>& alsoChecked, std::function<void()> checked) {
-    importWatch->drop();   // its editor may end while this one starts: its report would come amid this import
-    std::vector<std::string> services = state.ServiceSysName.items();
-    for (const std::string& s : alsoChecked)
-        if (!containsNoCase(services, s)) services.push_back(s);
-    afterImportCheck_ = std::move(checked);
-    ImportWatch::Check check = ImportWatch::prepare(path, shownName, services);
-    importWatch->watch(std::move(check), importRegistryFile(handle(), path));
-}
-
-void MainForm::reportImportCheck(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) logLine(line);
-    if (RxTrayIconMain->active() && !lines.empty()) RxTrayIconMain->showBalloon(kApplicationTitle, lines.front());
-    if (std::function<void()> then = std::move(afterImportCheck_)) {
-        afterImportCheck_ = nullptr;
-        then();
-    }
 }
 
 }  // namespace qlmr

@@ -24,8 +24,8 @@ void AllServicesPage::startOrStop(bool start) {
         env().services->start(name);
     else
         env().services->stop(name);
-    host_.log("Служба " + displayName + (start ? " запущена" : " остановлена"));
-    host_.pause(500);
+    host_.logLine("Служба " + displayName + (start ? " запущена" : " остановлена"));
+    host_.PauseWithMessages(500);
     fill();
 }
 
@@ -58,7 +58,7 @@ void AllServicesPage::AllServicesExportClick() {
     createFolders(folder);
     const std::string path = folder + servicesExportName(formatStamp(localNow()));
     writeFileAtomically(path, csvText(exportColumns(phrases_), lines));
-    host_.log("Список служб сохранен в файл: " + path);
+    host_.logLine("Список служб сохранен в файл: " + path);
 }
 
 }  // namespace qlmr

@@ -16,8 +16,7 @@ namespace {
 using tk::anchor;
 using tk::Rect;
 
-// The page's design size, as the other pages have it, and the column of buttons at its right.
-constexpr int kSheetWidth = 992, kSheetHeight = 605;
+// The column of buttons at the page's right.
 constexpr int kColumnX = kSheetWidth - 328;
 constexpr int kListWidth = kColumnX - 16;
 
@@ -32,9 +31,9 @@ std::vector<tk::DataList::Column> listColumns(const std::vector<std::string>& ca
 
 }  // namespace
 
-AllServicesPage::AllServicesPage(tk::Form& form, tk::PageControl& pages, AllServicesHost host)
-    : host_(std::move(host)), phrases_(builtinAllServicesPhrase) {
-    build(form, pages);
+AllServicesPage::AllServicesPage(tk::Form& form, tk::TabSheet* sheet, HiddenState& state, PageHost& host)
+    : sheet_(sheet), state_(state), host_(host), phrases_(builtinAllServicesPhrase) {
+    build(form);
     buildStartTypeControls(form);
     wire();
 }
@@ -45,13 +44,11 @@ AllServicesPage::~AllServicesPage() {
     AllServicesList->onSelect = nullptr;
     AllServicesList->onColumnClick = nullptr;
     AllServicesSearch->onChange = nullptr;
-    SheetAllServices->onShown = nullptr;
+    sheet_->onShown = nullptr;
 }
 
-void AllServicesPage::build(tk::Form& form, tk::PageControl& pages) {
-    SheetAllServices = form.make<tk::TabSheet>("SheetAllServices", &pages, "Все службы");
-    pages.addSheet(SheetAllServices, true);
-    tk::TabSheet* p = SheetAllServices;
+void AllServicesPage::build(tk::Form& form) {
+    tk::TabSheet* p = sheet_;
     AllServicesSearchLabel = form.make<tk::Label>("AllServicesSearchLabel", p, "Найти:", Rect{8, 10, 70, 18});
     AllServicesSearch =
         anchor(form.make<tk::Edit>("AllServicesSearch", p, "", Rect{80, 6, kListWidth - 72, 24}), tk::kAnchorTopWide);
@@ -79,7 +76,7 @@ void AllServicesPage::build(tk::Form& form, tk::PageControl& pages) {
 }
 
 void AllServicesPage::buildStartTypeControls(tk::Form& form) {
-    tk::TabSheet* p = SheetAllServices;
+    tk::TabSheet* p = sheet_;
     StartTypeLabel = anchor(form.make<tk::Label>("StartTypeLabel", p, "Тип запуска выбранной службы",
                                                  Rect{kColumnX, 112, 320, 18}),
                             tk::kAnchorTopRight);
@@ -91,7 +88,7 @@ void AllServicesPage::buildStartTypeControls(tk::Form& form) {
 }
 
 void AllServicesPage::wire() {
-    SheetAllServices->onShown = [this] {
+    sheet_->onShown = [this] {
         if (!filled_) fill();
     };
     AllServicesSearch->onChange = [this] { AllServicesSearchChange(); };
@@ -111,8 +108,8 @@ void AllServicesPage::fill() {
     const std::string keep = before ? before->systemName : std::string();
     filled_ = true;
     delayedKnown_ = systemKnowsDelayedStart();
-    phrases_ = allServicesPhrases(host_.languageFile());
-    rows_ = readInstalledServices(host_.catalogueNames());
+    phrases_ = allServicesPhrases(host_.currentLanguageFile());
+    rows_ = readInstalledServices(state_.ServiceSysName.items());
     keys_ = searchKeys(rows_);
     links_.clear();
     order_ = sortedRows(rows_, ServiceColumn(sortColumn_), reversed_);
@@ -217,7 +214,7 @@ void AllServicesPage::fillStartChoices() {
 }
 
 void AllServicesPage::refreshTexts() {
-    phrases_ = allServicesPhrases(host_.languageFile());
+    phrases_ = allServicesPhrases(host_.currentLanguageFile());
     AllServicesList->setColumnCaptions(allServicesColumns(phrases_));
     fillStartChoices();
     if (!filled_) return;

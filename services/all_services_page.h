@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/hidden_state.h"
+#include "base/page_host.h"
 #include "config/preview_text.h"
 #include "services/all_services.h"
 #include "services/start_type_change.h"
@@ -13,28 +15,13 @@
 
 namespace qlmr {
 
-// What the page asks of the main window.
-struct AllServicesHost {
-    std::function<void(const std::string& line)> log;
-    std::function<std::string(const std::string& key)> message;   // [Msg] of the current language file
-    std::function<std::string()> languageFile;
-    std::function<void(unsigned long ms)> pause;                 // the window keeps answering
-    std::function<std::vector<std::string>()> catalogueNames;
-    // The import every change goes through: the registry editor, the journal and the check,
-    // which also covers `service`; `checked` runs once the check has reported.
-    std::function<void(const std::string& path, const std::string& shownName, const std::string& service,
-                       std::function<void()> checked)>
-        importChecked;
-};
-
 class AllServicesPage {
 public:
-    AllServicesPage(tk::Form& form, tk::PageControl& pages, AllServicesHost host);
+    AllServicesPage(tk::Form& form, tk::TabSheet* sheet, HiddenState& state, PageHost& host);
     ~AllServicesPage();
     AllServicesPage(const AllServicesPage&) = delete;
     AllServicesPage& operator=(const AllServicesPage&) = delete;
 
-    tk::TabSheet* SheetAllServices;
     tk::Label* AllServicesSearchLabel;
     tk::Edit* AllServicesSearch;
     tk::DataList* AllServicesList;
@@ -65,7 +52,9 @@ public:
     std::string cellText(int shownRow, int column) const;
 
 private:
-    AllServicesHost host_;
+    tk::TabSheet* sheet_;
+    HiddenState& state_;
+    PageHost& host_;
     std::vector<ServiceEntry> rows_;
     std::vector<std::string> keys_;     // folded names for the search
     std::vector<ServiceLinks> links_;   // empty until first needed
@@ -78,7 +67,7 @@ private:
     bool delayedKnown_ = false;
     bool filling_ = false;   // selection notices of a refill are not the user's
 
-    void build(tk::Form& form, tk::PageControl& pages);
+    void build(tk::Form& form);
     void buildStartTypeControls(tk::Form& form);
     void wire();
     void fill();

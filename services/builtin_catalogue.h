@@ -15,4 +15,8 @@ constexpr int kBuiltinCatalogueSize = 91;
 // Indexed by catalogue index; the shipped list files hold the same rows.
 extern const CatalogueRow kBuiltinCatalogue[kBuiltinCatalogueSize];
 
+struct HiddenState;
+// Fills the three hidden catalogue lists with the built-in catalogue.
+void loadBuiltinCatalogue(HiddenState& state);
+
 }  // namespace qlmr

@@ -1,6 +1,6 @@
 // Loading the catalogue's lists and the search box over the display names.
 #include "base/identity.h"
-#include "app/main_form.h"
+#include "services/services_page.h"
 #include "lang/lang_text.h"
 #include "platform/files.h"
 #include "services/builtin_catalogue.h"
@@ -23,7 +23,7 @@ void loadBuiltinCatalogue(HiddenState& state) {
     }
 }
 
-void MainForm::LoadServiceLists() {
+void ServicesPage::LoadServiceLists() {
     const std::string folder = programFolder();
     const unsigned codePage = languageCodePage(folder + kLangFolder + kRussianLanguage);
     ServiceNames->clear();
@@ -33,16 +33,16 @@ void MainForm::LoadServiceLists() {
     state.ServiceNameCB.assign(readAnsiList(folder + kRussianNames, codePage));
     ServiceNameCBUni->clear();
     for (const std::string& n : displayNames) ServiceNameCBUni->add(n);   // the same file, read once
-    logLine("Загружен список сервисов");
+    host_.logLine("Загружен список сервисов");
     state.ServiceSysName.clear();
     state.ServiceSysName.assign(readAnsiList(folder + kSystemNamesList));
-    logLine("Загружен список системных имен сервисов");
+    host_.logLine("Загружен список системных имен сервисов");
     state.ServiceTMName.clear();
     state.ServiceTMName.assign(readAnsiList(folder + kHostNamesList));
-    logLine("Загружен список имен сервисов,отображаемых в Task Manager");
+    host_.logLine("Загружен список имен сервисов,отображаемых в Task Manager");
 }
 
-void MainForm::LoadDisplayNames(const std::string& languageFileName) {
+void ServicesPage::LoadDisplayNames(const std::string& languageFileName) {
     const std::string path = programFolder() + "ServicesRealNames-" + languageFileName + ".dat";
     const unsigned codePage = languageCodePage(programFolder() + kLangFolder + languageFileName);
     ServiceNames->clear();
@@ -52,14 +52,14 @@ void MainForm::LoadDisplayNames(const std::string& languageFileName) {
 }
 
 // The search box keeps the names read at start for the life of the window.
-std::vector<std::string> MainForm::startupDisplayNames() const {
+std::vector<std::string> ServicesPage::startupDisplayNames() const {
     std::vector<std::string> names;
     for (int i = 0; i < ServiceNameCBUni->count(); ++i) names.push_back(ServiceNameCBUni->item(i));
     return names;
 }
 
 // The check list follows the search box's position, counted in catalogue order.
-void MainForm::ServiceNameCBUniChange() {
+void ServicesPage::ServiceNameCBUniChange() {
     int position = ServiceNameCBUni->itemIndex();
     if (position < 0) {
         ServiceNames->setItemIndex(-1);

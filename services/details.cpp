@@ -1,7 +1,7 @@
 // The details panel of the current service.
 #include "about/help_system.h"
 #include "base/environment.h"
-#include "app/main_form.h"
+#include "services/services_page.h"
 #include "config/reg_file.h"
 #include "lang/lang_messages.h"
 #include "services/service_state.h"
@@ -32,15 +32,15 @@ std::string readOr(RegistryKey& key, const char* name) { return key.hasValue(nam
 
 // Row of the check list to catalogue index, by the filter mode.
 int catalogueIndexOf(const HiddenState& s, int row) {
-    if (s.SortKind == "SortKind") return row;
-    const auto& numbers = s.SortKind == "Active" ? s.ServiceRunningCBN : s.ServiceRunningCBSN;
-    if (row < 0 || size_t(row) >= numbers.size()) return -1;
-    return std::stoi(numbers[size_t(row)]);
+    if (s.SortKind == ListFilter::All) return row;
+    const auto& rows = s.SortKind == ListFilter::Running ? s.runningRows : s.stoppedRows;
+    if (row < 0 || size_t(row) >= rows.size()) return -1;
+    return rows[size_t(row)];
 }
 
 }  // namespace
 
-void MainForm::ServiceNamesClick() {
+void ServicesPage::ServiceNamesClick() {
     const int p = catalogueIndexOf(state, ServiceNames->itemIndex());
     state.ServiceNumber = std::to_string(p + 1) + ".html";
     state.ServiceSysName.setPosition(p);
@@ -55,7 +55,7 @@ void MainForm::ServiceNamesClick() {
     applyStateText(stateWalk_ ? stateWalk_->query(name) : GetServiceState("", name));
 }
 
-void MainForm::applyStateText(unsigned long serviceState) {
+void ServicesPage::applyStateText(unsigned long serviceState) {
     const std::string text = stateText(serviceState);
     InfoStatus->setText(text);
     const bool stopped = text == kStateStopped;
@@ -66,7 +66,7 @@ void MainForm::applyStateText(unsigned long serviceState) {
     StopM->setEnabled(!stopped && !missing);
 }
 
-void MainForm::ReadServiceDetails(const std::string& systemName, bool withLog) {
+void ServicesPage::ReadServiceDetails(const std::string& systemName, bool withLog) {
     ServiceKey key(stateWalk_, systemName);
     if (key) {
         if (key->hasValue("Start")) {
@@ -87,25 +87,26 @@ void MainForm::ReadServiceDetails(const std::string& systemName, bool withLog) {
     if (!withLog) return;
     const std::string displayName = key ? readOr(*key, "DisplayName") : "";
     if (displayName.empty()) {
-        logLine("Название службы-" + state.ServiceNameCB.text());
-        logLine("Служба не установлена - Описание службы недоступно");
+        host_.logLine("Название службы-" + state.ServiceNameCB.text());
+        host_.logLine("Служба не установлена - Описание службы недоступно");
         return;
     }
     const std::string description = readOr(*key, "Description");
     const std::string imagePath = readOr(*key, "ImagePath");
-    logLine("Название службы-" + displayName);
-    logLine("Описание службы-" + description);
-    logLine("Находиться в-" + imagePath);
-    logLine("Параметры автостарта-" + state.startTypeText);
+    host_.logLine("Название службы-" + displayName);
+    host_.logLine("Описание службы-" + description);
+    host_.logLine("Находиться в-" + imagePath);
+    host_.logLine("Параметры автостарта-" + state.startTypeText);
 }
 
-void MainForm::ServiceNamesDblClick() {
+void ServicesPage::ServiceNamesDblClick() {
     ServiceNamesClick();
     std::string name = state.ServiceNameCB.text();
+    // The box takes the name cut to 255 characters, as the short-string display always did.
     showInfo(name.substr(0, 255) + "-" + InfoStatus->text());
 }
 
-void MainForm::ServHelpClick() {
+void ServicesPage::ServHelpClick() {
     if (!state.ServiceNumber.empty())
         showHelpTopic(state.ServiceNumber);
     else

@@ -1,15 +1,16 @@
 // Starting and stopping the current service, then refreshing the list and the states.
 #include "base/environment.h"
-#include "app/main_form.h"
+#include "services/services_page.h"
 #include "lang/lang_messages.h"
+#include "lang/message_keys.h"
 
 namespace qlmr {
 
-void MainForm::startOrStop(bool start) {
-    const std::string filter = state.SortKind;
+void ServicesPage::startOrStop(bool start) {
+    const ListFilter filter = state.SortKind;
     // A real flag, not the panel's text: a language file may rename that text.
     if (!state.serviceChosen) {
-        showInfo(message(start ? "msg5" : "msg6"));
+        showInfo(host_.message(start ? msg::kChooseServiceToStart : msg::kChooseServiceToStop));
         return;
     }
     const std::string name = state.ServiceSysName.text();
@@ -17,18 +18,20 @@ void MainForm::startOrStop(bool start) {
         env().services->start(name);
     else
         env().services->stop(name);
-    logLine("Служба " + state.ServiceNameCB.text() + (start ? " запущена" : " остановлена"));
-    PauseWithMessages(100);
+    host_.logLine("Служба " + state.ServiceNameCB.text() + (start ? " запущена" : " остановлена"));
+    // The manager needs a moment before the new state shows: a short pause before the list is
+    // reloaded, a longer one before the states are asked.
+    host_.PauseWithMessages(100);
     SortTwDClick();
-    PauseWithMessages(500);
+    host_.PauseWithMessages(500);
     ServCheckStateClick();
-    if (filter == "Active") SortTwAClick();
-    if (filter == "Stoped") SortTwNAClick();
+    if (filter == ListFilter::Running) SortTwAClick();
+    if (filter == ListFilter::Stopped) SortTwNAClick();
 }
 
-void MainForm::ServStartClick() { startOrStop(true); }
-void MainForm::ServStopClick() { startOrStop(false); }
+void ServicesPage::ServStartClick() { startOrStop(true); }
+void ServicesPage::ServStopClick() { startOrStop(false); }
 
-void MainForm::MainPopupMenuPopup() { ServiceNamesClick(); }
+void ServicesPage::MainPopupMenuPopup() { ServiceNamesClick(); }
 
 }  // namespace qlmr

@@ -47,11 +47,12 @@ void AllServicesPage::StartTypeApplyClick() {
     createFolders(folder);
     writeFileAtomically(folder + fileName, ansiOrUtf16(startTypeFileText(e.systemName, after, delayedKnown_)));
     const std::string service = e.systemName;
-    host_.importChecked(folder + fileName, fileName, service, [this, service] { afterStartTypeCheck(service); });
+    // The one import entry point every import goes through (a preset apply too).
+    host_.importVerified(folder + fileName, fileName, {service}, [this, service] { afterStartTypeCheck(service); });
     const PreviewPhrases russian = builtinAllServicesPhrase;
-    host_.log("Тип запуска службы " + e.displayName + " изменён: " + startText(e, now, russian) + " → " +
+    host_.logLine("Тип запуска службы " + e.displayName + " изменён: " + startText(e, now, russian) + " → " +
               startText(e, after, russian));
-    host_.log("Был использован файл: " + fileName);
+    host_.logLine("Был использован файл: " + fileName);
 }
 
 // The row shows what the registry holds once the check has read it.

@@ -23,13 +23,13 @@ TEST_CASE("a clicked line shows its value part in the memo") {
     ProgramFixture p;
     p.form->logLine("plain line");
     p.form->logLine("key=value=more");
-    p.form->LogBox->flush();
-    p.form->LogBox->setItemIndex(0);
-    p.form->LogBoxClick();
-    CHECK(p.form->WideTextMemo->text() == p.form->LogBox->line(0).substr(1));
-    p.form->LogBox->setItemIndex(1);
-    p.form->LogBoxClick();
-    CHECK(p.form->WideTextMemo->text() == "value=more");
+    p.form->logPage->LogBox->flush();
+    p.form->logPage->LogBox->setItemIndex(0);
+    p.form->logPage->LogBoxClick();
+    CHECK(p.form->logPage->WideTextMemo->text() == p.form->logPage->LogBox->line(0).substr(1));
+    p.form->logPage->LogBox->setItemIndex(1);
+    p.form->logPage->LogBoxClick();
+    CHECK(p.form->logPage->WideTextMemo->text() == "value=more");
 }
 
 TEST_CASE("saving writes CP1251 lines with CR LF named after the newest stamp") {
@@ -38,7 +38,7 @@ TEST_CASE("saving writes CP1251 lines with CR LF named after the newest stamp") 
     ProgramFixture p;
     p.form->logLine("Служба запущена");
     const std::string name = "Log of " + lastStamp() + ".logz";
-    p.form->LogSaveClick();
+    p.form->logPage->LogSaveClick();
     const std::string bytes = readProgramFile(std::string(kLogsFolder) + name);
     CHECK(bytes.size() == 22 + 15 + 2);   // prefix, 15 Cyrillic letters in one byte each, CR LF
     CHECK(bytes.substr(bytes.size() - 2) == "\r\n");
@@ -54,12 +54,12 @@ TEST_CASE("a save after clearing never replaces a saved log with other content")
     p.form->logLine("first");
     const std::string stamp = lastStamp();
     const std::string first = std::string(kLogsFolder) + "Log of " + stamp + ".logz";
-    p.form->LogSaveClick();
+    p.form->logPage->LogSaveClick();
     const std::string saved = readProgramFile(first);
     REQUIRE(saved.find("first\r\n") != std::string::npos);
-    p.form->LogClearClick();   // answered Yes
-    CHECK(p.form->LogBox->count() == 0);
-    p.form->LogSaveClick();
+    p.form->logPage->LogClearClick();   // answered Yes
+    CHECK(p.form->logPage->LogBox->count() == 0);
+    p.form->logPage->LogSaveClick();
     CHECK(readProgramFile(first) == saved);
     const std::string second = std::string(kLogsFolder) + "Log of " + stamp + " (2).logz";
     REQUIRE(programFileExists(second));
@@ -76,10 +76,10 @@ TEST_CASE("saved logs, filter lists and backups are named after the newest line 
     p.create();
     MainForm& f = *p.form;
     // One running and one stopped service, as a state check would leave them.
-    f.state.ServiceRunningCB = {f.state.ServiceNameCB.at(0)};
-    f.state.ServiceRunningCBN = {"0"};
-    f.state.ServiceRunningCBS = {f.state.ServiceNameCB.at(1)};
-    f.state.ServiceRunningCBSN = {"1"};
+    f.state.runningNames = {f.state.ServiceNameCB.at(0)};
+    f.state.runningRows = {0};
+    f.state.stoppedNames = {f.state.ServiceNameCB.at(1)};
+    f.state.stoppedRows = {1};
     const std::string logs = kLogsFolder, registry = programFolder() + kRegistryFolder;
     auto inLogs = [&](const std::string& name) { return programFileExists(logs + name); };
     auto exported = [&](const std::string& name) {
@@ -87,22 +87,22 @@ TEST_CASE("saved logs, filter lists and backups are named after the newest line 
     };
     struct Save {
         const char* what;
-        void (MainForm::*click)();
+        std::function<void(MainForm&)> click;
         std::string prefix, extension;
         std::function<bool(const std::string&)> written;
     };
     const Save saves[] = {
-        {"saved log", &MainForm::LogSaveClick, "Log of ", ".logz", inLogs},
-        {"running services", &MainForm::SortTwAClick, "Running services ", ".logz", inLogs},
-        {"stopped services", &MainForm::SortTwNAClick, "Stoped services ", ".logz", inLogs},
-        {"backup", &MainForm::BackupAddNewClick, "Backup of ", ".reg", exported},
+        {"saved log", [](MainForm& m) { m.logPage->LogSaveClick(); }, "Log of ", ".logz", inLogs},
+        {"running services", [](MainForm& m) { m.services->SortTwAClick(); }, "Running services ", ".logz", inLogs},
+        {"stopped services", [](MainForm& m) { m.services->SortTwNAClick(); }, "Stoped services ", ".logz", inLogs},
+        {"backup", [](MainForm& m) { m.backups->BackupAddNewClick(); }, "Backup of ", ".reg", exported},
     };
     for (const Save& save : saves) {
         CAPTURE(save.what);
         f.logLine("before the save");
         const std::string newest = lastStamp(), ofSave = clock.upcomingStamp();
         REQUIRE(newest != ofSave);
-        (f.*save.click)();
+        save.click(f);
         CHECK(save.written(save.prefix + newest + save.extension));
         CHECK_FALSE(save.written(save.prefix + ofSave + save.extension));
     }
@@ -112,8 +112,8 @@ TEST_CASE("clearing answered No keeps every line") {
     ProgramFixture p;
     p.form->logLine("a");
     p.dialogs.answers.push_back(tk::Answer::No);
-    p.form->LogClearClick();
-    CHECK(p.form->LogBox->count() == 1);
+    p.form->logPage->LogClearClick();
+    CHECK(p.form->logPage->LogBox->count() == 1);
     CHECK(p.dialogs.shown.back().caption == kWindowTitle);
 }
 
@@ -142,9 +142,9 @@ TEST_CASE("the log keeps its hint text but shows no tooltip; the backup list sho
     resetProgramFolder();
     ProgramFixture p;
     tk::Application::instance().setBalloonHints(true);
-    HWND log = static_cast<HWND>(p.form->LogBox->handle());
-    HWND backups = static_cast<HWND>(p.form->BackupBox->handle());
-    CHECK(p.form->LogBox->hint() == "Лог действий выполненных программой");
+    HWND log = static_cast<HWND>(p.form->logPage->LogBox->handle());
+    HWND backups = static_cast<HWND>(p.form->backups->BackupBox->handle());
+    CHECK(p.form->logPage->LogBox->hint() == "Лог действий выполненных программой");
     const std::vector<UINT_PTR> tools = toolsOf(static_cast<HWND>(p.form->handle()));
     CHECK(std::count(tools.begin(), tools.end(), UINT_PTR(backups)) == 1);
     CHECK(std::count(tools.begin(), tools.end(), UINT_PTR(log)) == 0);

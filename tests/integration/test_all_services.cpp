@@ -64,7 +64,7 @@ TEST_CASE("all services: every Win32 service once, with the manager's state and 
     CreatedService b({"QlmrAllManual", "Qlmr все: вручную", SERVICE_DEMAND_START});
     CreatedService c({"QlmrAllOff", "Qlmr все: отключена", SERVICE_DISABLED});
     ProgramFixture p;
-    AllServicesPage& page = *p.form->allServicesPage;
+    AllServicesPage& page = *p.form->allServices;
     page.AllServicesRefreshClick();
 
     std::set<std::string> listed;
@@ -102,7 +102,7 @@ TEST_CASE("all services: one service's start type through the editor, logged, ch
     CreatedService s({"QlmrAllChange", "Qlmr смена типа", SERVICE_DEMAND_START});
     ProgramFixture p(true);
     MainForm& f = *p.form;
-    AllServicesPage& page = *f.allServicesPage;
+    AllServicesPage& page = *f.allServices;
     page.AllServicesRefreshClick();
     chooseStartType(page, "QlmrAllChange", kDisabled);
     REQUIRE(p.dialogs.count("question") == 1);
@@ -139,7 +139,7 @@ TEST_CASE("all services: a vital service is never disabled, nor one it needs; de
     CreatedService critical({"QlmrAllCritical", "Qlmr критичная", SERVICE_DEMAND_START, SERVICE_ERROR_CRITICAL,
                              {"QlmrAllBase"}});
     ProgramFixture p(true);
-    AllServicesPage& page = *p.form->allServicesPage;
+    AllServicesPage& page = *p.form->allServices;
     page.AllServicesRefreshClick();
 
     REQUIRE(page.select("QlmrAllBase"));
@@ -173,7 +173,7 @@ TEST_CASE("all services: the export holds the shown rows as a spreadsheet reads 
     setServiceString("QlmrAllCsvOne", "Description", "Строка; с запятой, и \"кавычками\"");
     ProgramFixture p;
     MainForm& f = *p.form;
-    AllServicesPage& page = *f.allServicesPage;
+    AllServicesPage& page = *f.allServices;
     page.AllServicesRefreshClick();
     page.AllServicesSearch->setText("qlmrallcsv");
     page.AllServicesSearchChange();

@@ -21,15 +21,15 @@ namespace {
 
 std::vector<std::string> boxItems(const MainForm& f) {
     std::vector<std::string> out;
-    for (int i = 0; i < f.BackupBox->count(); ++i) out.push_back(f.BackupBox->item(i));
+    for (int i = 0; i < f.backups->BackupBox->count(); ++i) out.push_back(f.backups->BackupBox->item(i));
     std::sort(out.begin(), out.end());
     return out;
 }
 
 void choose(MainForm& f, const std::string& name) {
-    for (int i = 0; i < f.BackupBox->count(); ++i)
-        if (f.BackupBox->item(i) == name) f.BackupBox->setItemIndex(i);
-    f.BackupBoxClick();
+    for (int i = 0; i < f.backups->BackupBox->count(); ++i)
+        if (f.backups->BackupBox->item(i) == name) f.backups->BackupBox->setItemIndex(i);
+    f.backups->BackupBoxClick();
 }
 
 std::string scratchFile(const std::string& name, const std::string& bytes) {
@@ -46,17 +46,17 @@ TEST_CASE("listing takes the .reg files, skipping hidden ones, folders and other
     SetFileAttributesA(scratchFile("hidden.reg", "x").c_str(), FILE_ATTRIBUTE_HIDDEN);
     CreateDirectoryA((registryFolderPath() + "folder.reg").c_str(), nullptr);
     ProgramFixture p;
-    p.form->BackupSearchClick();
+    p.form->backups->BackupSearchClick();
     CHECK(boxItems(*p.form) == std::vector<std::string>{"Backup of 01.01.2026 10.00.00.reg", "InitialAstState.reg"});
     CHECK(logTexts(*p.form) ==
           std::vector<std::string>{"Начало поиска резервных копий", "Конец поиска резервных копий", "Найдено 2 резервных копий"});
-    CHECK(p.form->BackupNameTextLb->text() == "Имя");
+    CHECK(p.form->backups->BackupNameTextLb->text() == "Имя");
     CHECK_FALSE(p.form->state.TrueCheckBox);
     RemoveDirectoryA((registryFolderPath() + "folder.reg").c_str());
 
     resetProgramFolder();
-    p.form->BackupSearchClick();
-    CHECK(p.form->BackupBox->count() == 0);
+    p.form->backups->BackupSearchClick();
+    CHECK(p.form->backups->BackupBox->count() == 0);
     CHECK(logTexts(*p.form).back() == "Найдено 0 резервных копий");
 }
 
@@ -64,9 +64,9 @@ TEST_CASE("restore and delete want a chosen backup") {
     prepareConfigFolder(true);
     ProgramFixture p;
     useTestLanguage(*p.form);
-    p.form->BackupAddClick();
+    p.form->backups->BackupAddClick();
     CHECK(p.dialogs.last("info") == testMessage("msg1"));
-    p.form->BackupDeleteClick();
+    p.form->backups->BackupDeleteClick();
     CHECK(p.dialogs.last("info") == testMessage("msg4"));
     CHECK(p.shell.calls.empty());
     CHECK(logTexts(*p.form).empty());
@@ -77,12 +77,12 @@ TEST_CASE("choosing and restoring hands the short path to the editor and logs th
     ProgramFixture p;
     useTestLanguage(*p.form);
     MainForm& f = *p.form;
-    f.BackupSearchClick();
+    f.backups->BackupSearchClick();
     choose(f, "InitialAstState.reg");
-    CHECK(f.BackupNameTextLb->text() == "InitialAstState.reg");
-    CHECK(f.BackupPathTextlb->text() == registryFolderPath() + "InitialAstState.reg");
+    CHECK(f.backups->BackupNameTextLb->text() == "InitialAstState.reg");
+    CHECK(f.backups->BackupPathTextlb->text() == registryFolderPath() + "InitialAstState.reg");
     CHECK(f.state.TrueCheckBox);
-    f.BackupAddClick();
+    f.backups->BackupAddClick();
     CHECK(p.dialogs.last("info") == testMessage("msg2", "InitialAstState.reg"));
     REQUIRE(p.shell.calls.size() == 1);
     const ShellCall& call = p.shell.calls[0];
@@ -106,7 +106,7 @@ TEST_CASE("a new backup never overwrites a file of the same name") {
     const std::string stamp = lastStamp();
     const std::string taken = "Backup of " + stamp + ".reg";
     scratchFile(taken, "an earlier backup");
-    f.BackupAddNewClick();
+    f.backups->BackupAddNewClick();
     const std::string name = "Backup of " + stamp + " (2).reg";
     REQUIRE(p.shell.calls.size() == 1);
     CHECK(p.shell.calls[0].parameters == "/e \"" + registryFolderPath() + name + "\" \"" + kServicesBranch + "\"");
@@ -120,7 +120,7 @@ TEST_CASE("a new backup whose export cannot start still refreshes the list") {
     prepareConfigFolder(true);
     ProgramFixture p;
     p.shell.result = 0;
-    tk::runHandler([&] { p.form->BackupAddNewClick(); });
+    tk::runHandler([&] { p.form->backups->BackupAddNewClick(); });
     CHECK(p.dialogs.count("error") == 1);
     CHECK_FALSE(logContains(*p.form, "Создана резервная копия реестра"));
     CHECK(logTexts(*p.form).back() == "Найдено 1 резервных копий");
@@ -132,29 +132,29 @@ TEST_CASE("deleting: No keeps the file, wipe removes it, the recycle bin gets th
     ProgramFixture p;
     useTestLanguage(*p.form);
     MainForm& f = *p.form;
-    f.BackupSearchClick();
+    f.backups->BackupSearchClick();
     choose(f, "old.reg");
     const size_t logged = logTexts(f).size();
 
     p.dialogs.answers.push_back(tk::Answer::No);
-    f.BackupDeleteClick();
+    f.backups->BackupDeleteClick();
     CHECK(p.dialogs.last("question") == testMessage("msg11", "old.reg"));
     CHECK(fileExists(path));
     CHECK(logTexts(f).size() == logged);
 
     SUBCASE("to the recycle bin") {
-        f.RRecycle->setChecked(true);
-        f.RWipe->setChecked(false);
+        f.backups->RRecycle->setChecked(true);
+        f.backups->RWipe->setChecked(false);
         const std::string shortPath = toShortPath(path);
-        f.BackupDeleteClick();
+        f.backups->BackupDeleteClick();
         CHECK(p.shell.recycled == std::vector<std::string>{shortPath});
     }
     SUBCASE("wiped") {
-        f.BackupDeleteClick();
+        f.backups->BackupDeleteClick();
         CHECK_FALSE(fileExists(path));
         CHECK(p.shell.recycled.empty());
         // The labels keep naming the deleted file; a second delete cannot open it.
-        tk::runHandler([&] { f.BackupDeleteClick(); });
+        tk::runHandler([&] { f.backups->BackupDeleteClick(); });
         CHECK(p.dialogs.last("error").rfind("Cannot open file \"" + toShortPath(path) + "\".", 0) == 0);
     }
     CHECK(logTexts(f)[logged] == "Был удален файл: old.reg");

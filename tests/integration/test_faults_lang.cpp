@@ -28,8 +28,8 @@ struct HostileLanguage {
 
 void applyWithMessage(ProgramFixture& p, const std::string& msg13) {
     HostileLanguage lang(*p.form, "[Msg]\r\nmsg13=" + msg13 + "\r\n");
-    p.form->TweackedcfClick();
-    tk::runHandler([&] { p.form->ConfigApplyvClick(); });
+    p.form->config->TweackedcfClick();
+    tk::runHandler([&] { p.form->config->ConfigApplyvClick(); });
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ TEST_CASE("fault: a language file with %n, %d or two %s in a formatted message")
         CHECK(p.dialogs.count("question") == 0);
         // Nothing was done: no snapshot, undo still off, nothing imported.
         CHECK_FALSE(programFileExists("Baze\\Regz\\CurrentAstState.reg"));
-        CHECK_FALSE(p.form->ConfigApplyUndo->enabled());
+        CHECK_FALSE(p.form->config->ConfigApplyUndo->enabled());
         CHECK(p.shell.calls.empty());
     }
 }
@@ -60,18 +60,18 @@ TEST_CASE("fault: a language file with a 100 000-character line and binary bytes
     HostileLanguage lang(*p.form, file);
     tk::runHandler([&] { ApplyLanguageFile(programFolder() + "Langz\\hostile.lng", true); });
     CHECK(p.dialogs.count("error") == 0);
-    CHECK(p.form->ServStart->text().size() <= 2047);
-    CHECK(p.form->LogSave->text() == "Save");
+    CHECK(p.form->services->ServStart->text().size() <= 2047);
+    CHECK(p.form->logPage->LogSave->text() == "Save");
     // Messages are cut to the profile reader's 2047 characters and shown.
-    tk::runHandler([&] { p.form->ServStartClick(); });
+    tk::runHandler([&] { p.form->services->ServStartClick(); });
     REQUIRE(p.dialogs.count("info") == 1);
     CHECK(p.dialogs.last("info").size() == 2047);
-    tk::runHandler([&] { p.form->ServStopClick(); });
+    tk::runHandler([&] { p.form->services->ServStopClick(); });
     CHECK(p.dialogs.count("info") == 2);
     // The program goes on: a selection still fills the panel.
-    p.form->ServiceNames->setItemIndex(11);
-    p.form->ServiceNamesClick();
-    CHECK(p.form->InfoName->text() == "Spooler");
+    p.form->services->ServiceNames->setItemIndex(11);
+    p.form->services->ServiceNamesClick();
+    CHECK(p.form->services->InfoName->text() == "Spooler");
 }
 
 // The cases below also run with LC_ALL=en_US.UTF-8 (code page 1252) and, under C.UTF-8, from a
@@ -87,19 +87,19 @@ TEST_CASE("fault: the shipped Russian files read right on any code page") {
     CHECK(p.dialogs.last("firstrun") ==
           "Программа запущена впервые. Сохранить исходное состояние служб и создать резервную копию реестра?");
     const std::string first = "Автоматическое обновление (Автоматически Updates)";
-    CHECK(p.form->ServiceNames->item(0) == first);
+    CHECK(p.form->services->ServiceNames->item(0) == first);
     CHECK(p.form->state.ServiceNameCB.at(0) == first);
-    CHECK(p.form->ServiceNameCBUni->item(0) == first);
+    CHECK(p.form->services->ServiceNameCBUni->item(0) == first);
     p.form->state.OptLangComboBox.setText("rus.lng");   // the first run was declined before it is set
-    p.form->TweackedcfClick();
-    CHECK(p.form->DescriptionMemo->text().rfind("Самая урезанная конфигурация", 0) == 0);
-    const std::string summary = p.form->PreviewSummaryLabel->text();   // the preview's phrases from rus.lng
+    p.form->config->TweackedcfClick();
+    CHECK(p.form->config->DescriptionMemo->text().rfind("Самая урезанная конфигурация", 0) == 0);
+    const std::string summary = p.form->config->PreviewSummaryLabel->text();   // the preview's phrases from rus.lng
     CHECK((summary.rfind("Изменится ", 0) == 0 || summary.rfind("Ничего не изменится", 0) == 0));
-    p.form->OptLangComboBoxEnter();
+    p.form->services->tweak->OptLangComboBoxEnter();
     const auto& files = p.form->state.OptLangComboBox.items();
     const auto rus = std::find(files.begin(), files.end(), "rus.lng");
     REQUIRE(rus != files.end());
-    CHECK(p.form->OpLangRNComboBox->item(int(rus - files.begin())) == "Русский");
+    CHECK(p.form->services->tweak->OpLangRNComboBox->item(int(rus - files.begin())) == "Русский");
 }
 
 TEST_CASE("fault: a translator's files in UTF-8, declared or marked, whatever the code page") {
@@ -115,12 +115,12 @@ TEST_CASE("fault: a translator's files in UTF-8, declared or marked, whatever th
                                                 "[MainForm]\r\nServStart=Пуск\r\n");
         writeProgramFile("ServicesRealNames-utf8.lng.dat", mark + names);
         p.form->state.OptLangComboBox.setText("utf8.lng");
-        p.form->LoadDisplayNames("utf8.lng");
+        p.form->services->LoadDisplayNames("utf8.lng");
         ApplyLanguageFile(programFolder() + "Langz\\utf8.lng", true);
-        CHECK(p.form->ServiceNames->item(1) == "Служба два");
-        CHECK(p.form->ServStart->text() == "Пуск");
+        CHECK(p.form->services->ServiceNames->item(1) == "Служба два");
+        CHECK(p.form->services->ServStart->text() == "Пуск");
         p.form->state.serviceChosen = false;
-        tk::runHandler([&] { p.form->ServStartClick(); });
+        tk::runHandler([&] { p.form->services->ServStartClick(); });
         CHECK(p.dialogs.last("info") == "Выберите службу");
     }
     DeleteFileW(widePath(programFolder() + "Langz\\utf8.lng").c_str());
@@ -133,12 +133,12 @@ TEST_CASE("fault: snapshots, a saved log and the template keep every letter, in 
     p.create();
     MainForm& f = *p.form;
     CHECK(p.dialogs.count("error") == 0);
-    CHECK(f.ServiceNames->count() == 91);
+    CHECK(f.services->ServiceNames->count() == 91);
     f.state.ServiceNameCB.assign({"Служба \"Ё\""});   // a name ANSI 1252 lacks, in the comment line
     f.state.ServiceSysName.assign({"Spooler"});
-    f.ReadDescriptionClick();
-    f.RegReadButtonClick();
-    tk::runHandler([&] { f.LogSaveClick(); });
+    f.hidden->ReadDescriptionClick();
+    f.hidden->RegReadButtonClick();
+    tk::runHandler([&] { f.logPage->LogSaveClick(); });
     CHECK(p.dialogs.count("error") == 0);
     auto text = [](const std::string& relative) {
         DecodedText d = decodeWithByteOrderMark(readProgramFile(relative));
@@ -149,10 +149,10 @@ TEST_CASE("fault: snapshots, a saved log and the template keep every letter, in 
     const auto logs = listFiles(programFolder() + kLogsFolder, "Log of *.logz");
     REQUIRE(logs.size() == 1);
     const std::vector<std::string> lines = splitListLines(text("Baze\\Logz\\" + logs[0]));
-    const auto& logged = f.LogBox->lines();
+    const auto& logged = f.logPage->LogBox->lines();
     CHECK(lines == std::vector<std::string>(logged.begin(), logged.end() - 1));
-    f.BackupSearchClick();
-    CHECK(f.BackupBox->count() >= 3);
-    f.BuildListOfCompsClick();
+    f.backups->BackupSearchClick();
+    CHECK(f.backups->BackupBox->count() >= 3);
+    f.hidden->BuildListOfCompsClick();
     CHECK(text("ListOfComponents.ini").find("LogSave=Сохранить лог\r\n") != std::string::npos);
 }

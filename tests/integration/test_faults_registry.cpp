@@ -19,17 +19,17 @@ TEST_CASE("fault: the registry folder is missing while a snapshot or a backup is
     ProgramFixture p;
     p.create();
     removeProgramFolderTree("Baze\\Regz");
-    tk::runHandler([&] { p.form->RegReadButtonClick(); });
+    tk::runHandler([&] { p.form->hidden->RegReadButtonClick(); });
     CHECK(p.dialogs.last("error").find("Cannot create file \"" + programFolder() + "Baze\\Regz\\CurrentAstState.reg\".") ==
           0);
-    const size_t lines = p.form->LogBox->count();
-    tk::runHandler([&] { p.form->BackupAddNewClick(); });
+    const size_t lines = p.form->logPage->LogBox->count();
+    tk::runHandler([&] { p.form->backups->BackupAddNewClick(); });
     CHECK(p.dialogs.count("error") == 2);
     CHECK(p.dialogs.last("error").find("Cannot create file \"" + programFolder() + "Baze\\Regz\\Backup of ") == 0);
     // No backup is logged that the editor could not write; only the refresh's three lines come.
     CHECK(p.shell.calls.empty());
     CHECK_FALSE(logContains(*p.form, "Создана резервная копия реестра"));
-    CHECK(size_t(p.form->LogBox->count()) == lines + 3);
+    CHECK(size_t(p.form->logPage->LogBox->count()) == lines + 3);
     CHECK_FALSE(folderExists(programFolder() + "Baze\\Regz"));
 }
 
@@ -37,12 +37,12 @@ TEST_CASE("fault: a value of the wrong type in the middle of the catalogue durin
     prepareStartedFolder();
     ProgramFixture p;
     p.create();
-    p.form->RegReadButtonClick();
+    p.form->hidden->RegReadButtonClick();
     const std::string before = readProgramFile("Baze\\Regz\\CurrentAstState.reg");
     {
         ServiceKeysGuard guard({"Alerter"});
         setServiceString("Alerter", "Start", "3");
-        tk::runHandler([&] { p.form->RegReadButtonClick(); });
+        tk::runHandler([&] { p.form->hidden->RegReadButtonClick(); });
     }
     CHECK(p.dialogs.last("error") == "Invalid data type for 'Start'");
     CHECK(readProgramFile("Baze\\Regz\\CurrentAstState.reg") == before);
@@ -60,12 +60,12 @@ TEST_CASE("fault: a backup held open elsewhere during a wipe") {
     HANDLE held = CreateFileW(widePath(programFolder() + "Baze\\Regz\\Backup of held.reg").c_str(),
                               GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     REQUIRE(held != INVALID_HANDLE_VALUE);
-    p.form->BackupSearchClick();
-    for (int i = 0; i < p.form->BackupBox->count(); ++i)
-        if (p.form->BackupBox->item(i) == "Backup of held.reg") p.form->BackupBox->setItemIndex(i);
-    p.form->BackupBoxClick();
-    p.form->RWipe->setChecked(true);
-    tk::runHandler([&] { p.form->BackupDeleteClick(); });
+    p.form->backups->BackupSearchClick();
+    for (int i = 0; i < p.form->backups->BackupBox->count(); ++i)
+        if (p.form->backups->BackupBox->item(i) == "Backup of held.reg") p.form->backups->BackupBox->setItemIndex(i);
+    p.form->backups->BackupBoxClick();
+    p.form->backups->RWipe->setChecked(true);
+    tk::runHandler([&] { p.form->backups->BackupDeleteClick(); });
     CloseHandle(held);
     CHECK(p.dialogs.last("error").find("Cannot open file \"") == 0);
     CHECK(readProgramFile("Baze\\Regz\\Backup of held.reg") == content);
@@ -76,17 +76,17 @@ TEST_CASE("fault: a process whose file name is a command") {
     prepareStartedFolder();
     ProgramFixture p;
     p.create();
-    p.form->CurrentProcsTntlbx->add("C:\\windows\\system32\\cmd.exe /c del C:\\x");
-    p.form->CurrentProcsTntlbx->add("calc.exe");
+    p.form->processes->CurrentProcsTntlbx->add("C:\\windows\\system32\\cmd.exe /c del C:\\x");
+    p.form->processes->CurrentProcsTntlbx->add("calc.exe");
     for (int line = 0; line < 2; ++line) {
-        p.form->CurrentProcsTntlbx->setItemIndex(line);
-        p.form->CurrentProcsTntlbxClick();
-        for (int endpoint = 0; endpoint < p.form->OnlineServerTntcmb->count(); ++endpoint) {
-            p.form->OnlineServerTntcmb->setItemIndex(endpoint);
-            p.form->OnlineServerTntcmbChange();
-            tk::runHandler([&] { p.form->OnlineSearchTntbtnClick(); });
+        p.form->processes->CurrentProcsTntlbx->setItemIndex(line);
+        p.form->processes->CurrentProcsTntlbxClick();
+        for (int endpoint = 0; endpoint < p.form->processes->OnlineServerTntcmb->count(); ++endpoint) {
+            p.form->processes->OnlineServerTntcmb->setItemIndex(endpoint);
+            p.form->processes->OnlineServerTntcmbChange();
+            tk::runHandler([&] { p.form->processes->OnlineSearchTntbtnClick(); });
         }
-        tk::runHandler([&] { p.form->OpenDitTntbtnClick(); });
+        tk::runHandler([&] { p.form->processes->OpenDitTntbtnClick(); });
     }
     REQUIRE_FALSE(p.shell.calls.empty());
     for (const auto& call : p.shell.calls) {

@@ -57,9 +57,9 @@ TEST_CASE("import check: an applied preset matches value for value, after the ha
     setServiceDword("wuauserv", "Start", 3);
     ProgramFixture p(true);
     MainForm& f = *p.form;
-    f.TweackedcfClick();
+    f.config->TweackedcfClick();
     f.mxCaptionBarButtonsButtons2Click();   // hidden in the tray
-    f.ConfigApplyvClick();
+    f.config->ConfigApplyvClick();
     REQUIRE(checkReported(f));
     CHECK(serviceDword("wuauserv", "Start") == 2ul);
 
@@ -71,15 +71,15 @@ TEST_CASE("import check: an applied preset matches value for value, after the ha
     CHECK(matching == total);
     CHECK(tail[3] == "Проверка импорта: " + std::to_string(total) + " из " + std::to_string(total) +
                          " значений совпадают с файлом tweaked.html.reg");
-    CHECK(f.RxTrayIconMain->lastBalloon() == tail[3]);
-    f.N8Click();
+    CHECK(f.tray->RxTrayIconMain->lastBalloon() == tail[3]);
+    f.tray->N8Click();
 
     // Two imports before the first has been checked: the later one replaces it.
-    f.GamingcfClick();
-    f.ConfigApplyvClick();
+    f.config->GamingcfClick();
+    f.config->ConfigApplyvClick();
     REQUIRE(waitForRegistryEditors());   // two editors at once would race each other
-    f.CommoncfClick();
-    f.ConfigApplyvClick();
+    f.config->CommoncfClick();
+    f.config->ConfigApplyvClick();
     REQUIRE(checkReported(f));
     REQUIRE(waitForRegistryEditors());
     const std::vector<std::string> second = linesFrom(f, "Был использован файл: gaming.html.reg");
@@ -97,8 +97,8 @@ TEST_CASE("import check: a declined import changes nothing and names the values 
     ProgramFixture p(true);
     p.shell.declineImports = true;
     MainForm& f = *p.form;
-    f.TweackedcfClick();
-    f.ConfigApplyvClick();
+    f.config->TweackedcfClick();
+    f.config->ConfigApplyvClick();
     REQUIRE(checkReported(f));
     CHECK(serviceDword("wuauserv", "Start") == 3ul);
 
@@ -121,22 +121,22 @@ TEST_CASE("import check: restoring a backup taken before a preset apply brings e
     setServiceDword("wuauserv", "Start", 3);
     ProgramFixture p(true);
     MainForm& f = *p.form;
-    f.BackupAddNewClick();
+    f.backups->BackupAddNewClick();
     REQUIRE(waitForRegistryEditors());
-    f.BackupSearchClick();
+    f.backups->BackupSearchClick();
     std::string backup;
-    for (int i = 0; i < f.BackupBox->count(); ++i)
-        if (f.BackupBox->item(i).rfind("Backup of ", 0) == 0) f.BackupBox->setItemIndex(i);
-    f.BackupBoxClick();
-    backup = f.BackupNameTextLb->text();
+    for (int i = 0; i < f.backups->BackupBox->count(); ++i)
+        if (f.backups->BackupBox->item(i).rfind("Backup of ", 0) == 0) f.backups->BackupBox->setItemIndex(i);
+    f.backups->BackupBoxClick();
+    backup = f.backups->BackupNameTextLb->text();
     REQUIRE(backup.rfind("Backup of ", 0) == 0);
 
-    f.TweackedcfClick();
-    f.ConfigApplyvClick();
+    f.config->TweackedcfClick();
+    f.config->ConfigApplyvClick();
     REQUIRE(checkReported(f));
     REQUIRE(serviceDword("wuauserv", "Start") == 2ul);
 
-    f.BackupAddClick();
+    f.backups->BackupAddClick();
     REQUIRE(checkReported(f));
     CHECK(serviceDword("wuauserv", "Start") == 3ul);
     const std::vector<std::string> tail = linesFrom(f, "Реестр восстановлен из резерной копии");

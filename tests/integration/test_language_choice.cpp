@@ -23,8 +23,8 @@ int languagePosition(const MainForm& f, const std::string& file) {
 }
 
 void pickInMainWindow(MainForm& f, int position) {
-    f.OpLangRNComboBox->setItemIndex(position);
-    tk::runHandler([&] { f.OpLangRNComboBoxChange(); });
+    f.services->tweak->OpLangRNComboBox->setItemIndex(position);
+    tk::runHandler([&] { f.services->tweak->OpLangRNComboBoxChange(); });
 }
 
 // main.ini held open by another program, with no sharing, for the length of a test case.
@@ -40,19 +40,19 @@ TEST_CASE("language lists: one entry per file sorted by name, letter case ignore
     prepareLanguageFolder();
     TemporaryFile third("Langz\\Deu-test.lng", "[About]\r\nTranslateLangName=Third\r\n");
     ProgramFixture p;
-    p.form->OpLangRNComboBox->setItemIndex(-1);
-    p.form->OptLangComboBoxEnter();
+    p.form->services->tweak->OpLangRNComboBox->setItemIndex(-1);
+    p.form->services->tweak->OptLangComboBoxEnter();
     REQUIRE(p.form->state.OptLangComboBox.count() == 3);
-    REQUIRE(p.form->OpLangRNComboBox->count() == 3);
+    REQUIRE(p.form->services->tweak->OpLangRNComboBox->count() == 3);
     CHECK(p.form->state.OptLangComboBox.at(0) == "Deu-test.lng");
     CHECK(p.form->state.OptLangComboBox.at(1) == "eng.lng");
     CHECK(p.form->state.OptLangComboBox.at(2) == "rus.lng");
     const int eng = languagePosition(*p.form, "eng.lng");
     const int rus = languagePosition(*p.form, "rus.lng");
     const int test = languagePosition(*p.form, "Deu-test.lng");
-    CHECK(p.form->OpLangRNComboBox->item(eng) == "English");
-    CHECK(p.form->OpLangRNComboBox->item(rus) == "Русский");
-    CHECK(p.form->OpLangRNComboBox->item(test) == "Third");
+    CHECK(p.form->services->tweak->OpLangRNComboBox->item(eng) == "English");
+    CHECK(p.form->services->tweak->OpLangRNComboBox->item(rus) == "Русский");
+    CHECK(p.form->services->tweak->OpLangRNComboBox->item(test) == "Third");
     const auto log = logTexts(*p.form);
     REQUIRE(log.size() >= 3);
     CHECK(log[log.size() - 3] == "Начало поиска доступных языковых файлов");
@@ -61,9 +61,9 @@ TEST_CASE("language lists: one entry per file sorted by name, letter case ignore
 
     SUBCASE("a rebuild replaces the entries and keeps the current file name") {
         p.form->state.OptLangComboBox.setText("rus.lng");
-        p.form->OpLangRNComboBoxEnter();
+        p.form->services->tweak->OpLangRNComboBoxEnter();
         CHECK(p.form->state.OptLangComboBox.count() == 3);
-        CHECK(p.form->OpLangRNComboBox->count() == 3);
+        CHECK(p.form->services->tweak->OpLangRNComboBox->count() == 3);
         CHECK(p.form->state.OptLangComboBox.text() == "rus.lng");
         CHECK(logTexts(*p.form).back() == "Найдено 3 доступных языковых файлов");
     }
@@ -73,10 +73,10 @@ TEST_CASE("language lists: a file without a display name is listed as No data") 
     prepareLanguageFolder();
     TemporaryFile nameless("Langz\\nameless.lng", "[MainForm]\r\nServStart=Go\r\n");
     ProgramFixture p;
-    p.form->OptLangComboBoxEnter();
+    p.form->services->tweak->OptLangComboBoxEnter();
     const int position = languagePosition(*p.form, "nameless.lng");
     REQUIRE(position >= 0);
-    CHECK(p.form->OpLangRNComboBox->item(position) == "No data");
+    CHECK(p.form->services->tweak->OpLangRNComboBox->item(position) == "No data");
 }
 
 TEST_CASE("main window selector: English for the running program only, memos and names included") {
@@ -89,23 +89,23 @@ TEST_CASE("main window selector: English for the running program only, memos and
     pickInMainWindow(f, eng);
     CHECK(w.p.dialogs.count("error") == 0);
     CHECK(f.state.OptLangComboBox.text() == "eng.lng");
-    CHECK(f.ServStart->text() == "Start the service");
-    CHECK(f.DescriptionMemo->text() == "Choose one of the available configurations");
+    CHECK(f.services->ServStart->text() == "Start the service");
+    CHECK(f.config->DescriptionMemo->text() == "Choose one of the available configurations");
     CHECK(f.SheetCurrent->text() == "Processes");
     CHECK(w.lang->CloselangFButton->text() == "Close");
     CHECK(w.about->MailButton->text() == "Send a mail");
-    REQUIRE(f.ServiceNames->count() == 91);
-    CHECK(f.ServiceNames->item(0) == "Automatic Updates");
-    CHECK(f.ServiceNames->item(90) == "Windows Installer");
+    REQUIRE(f.services->ServiceNames->count() == 91);
+    CHECK(f.services->ServiceNames->item(0) == "Automatic Updates");
+    CHECK(f.services->ServiceNames->item(90) == "Windows Installer");
     CHECK(f.state.ServiceNameCB.at(11) == "Print Spooler");
-    CHECK(f.ServiceNameCBUni->item(11) == "Диспетчер очереди печати (Print Spooler)");
+    CHECK(f.services->ServiceNameCBUni->item(11) == "Диспетчер очереди печати (Print Spooler)");
     CHECK(f.message("msg12") == "Clear the log?");
     CHECK(readProgramFile(kSettingsFile) == settingsBefore);
 
     SUBCASE("back to Russian") {
         pickInMainWindow(f, languagePosition(f, "rus.lng"));
-        CHECK(f.ServStart->text() == "Запустить Службу");
-        CHECK(f.ServiceNames->item(11) == "Диспетчер очереди печати (Print Spooler)");
+        CHECK(f.services->ServStart->text() == "Запустить Службу");
+        CHECK(f.services->ServiceNames->item(11) == "Диспетчер очереди печати (Print Spooler)");
         CHECK(f.message("msg12") == "Очистить лог?");
     }
     SUBCASE("no position afterwards: no language, no names, messages by default") {
@@ -114,9 +114,9 @@ TEST_CASE("main window selector: English for the running program only, memos and
         CHECK(w.p.dialogs.count("error") == 1);
         CHECK(w.p.dialogs.last("error").find("Cannot open file \"" + programFolder() +
                                              "ServicesRealNames-.dat\".") == 0);
-        CHECK(f.ServiceNames->count() == 0);
+        CHECK(f.services->ServiceNames->count() == 0);
         CHECK(f.state.ServiceNameCB.count() == 91);
-        CHECK(f.ServStart->text() == "Start the service");
+        CHECK(f.services->ServStart->text() == "Start the service");
         CHECK(f.message("msg12") == kNoMessage);
     }
 }
@@ -130,9 +130,9 @@ TEST_CASE("chooser: a pick is stored in main.ini, Закрыть translates with
     const int eng = positionOf(*chooser.LangFormComboBox, "eng.lng");
     REQUIRE(eng >= 0);
     CHECK(chooser.LangFormRNComboBox->item(eng) == "English");
-    const size_t logLines = w.main().LogBox->count();
+    const size_t logLines = w.main().logPage->LogBox->count();
     chooser.FormShow();
-    CHECK(size_t(w.main().LogBox->count()) == logLines);   // no log lines from the chooser
+    CHECK(size_t(w.main().logPage->LogBox->count()) == logLines);   // no log lines from the chooser
     CHECK(chooser.LangFormComboBox->count() == 2);
 
     chooser.LangFormRNComboBox->setItemIndex(eng);
@@ -144,13 +144,13 @@ TEST_CASE("chooser: a pick is stored in main.ini, Закрыть translates with
     tk::runHandler([&] { chooser.CloselangFButtonClick(); });
     MainForm& f = w.main();
     CHECK(w.p.dialogs.count("error") == 0);
-    CHECK(f.ServStart->text() == "Start the service");
+    CHECK(f.services->ServStart->text() == "Start the service");
     CHECK(chooser.ShowCheckBox->text() == "Do not show again");
     CHECK(w.about->WebSite->text() == "Home page");
-    CHECK(f.DescriptionMemo->text() == "Выберите одну из доступных конфигураций");
+    CHECK(f.config->DescriptionMemo->text() == "Выберите одну из доступных конфигураций");
     // The running program keeps its language otherwise.
     CHECK(f.state.OptLangComboBox.text() == "rus.lng");
-    CHECK(f.ServiceNames->item(0) == "Автоматическое обновление (Автоматически Updates)");
+    CHECK(f.services->ServiceNames->item(0) == "Автоматическое обновление (Автоматически Updates)");
     CHECK(f.message("msg12") == "Очистить лог?");
     CHECK_FALSE(chooser.visible());
 }
@@ -227,7 +227,7 @@ TEST_CASE("chooser: a main.ini that cannot be written stops at the first write")
 TEST_CASE("the hidden command shows the chooser without waiting") {
     prepareLanguageFolder();
     ThreeWindows w;
-    w.main().ShowLangfClick();
+    w.main().hidden->ShowLangfClick();
     CHECK(w.lang->visible());
     w.lang->hide();
 }
@@ -243,11 +243,11 @@ TEST_CASE("start-up applies the language at position DefaultLang to the main win
                                     "DefaultLang=" + std::to_string(eng) + "\r\n");
     ThreeWindows w;
     MainForm& f = w.main();
-    CHECK(f.ServStart->text() == "Start the service");
-    CHECK(f.DescriptionMemo->text() == "Choose one of the available configurations");
-    CHECK(f.OpLangRNComboBox->itemIndex() == eng);
+    CHECK(f.services->ServStart->text() == "Start the service");
+    CHECK(f.config->DescriptionMemo->text() == "Choose one of the available configurations");
+    CHECK(f.services->tweak->OpLangRNComboBox->itemIndex() == eng);
     CHECK(f.state.OptLangComboBox.text() == "rus.lng");
-    CHECK(f.ServiceNames->item(11) == "Диспетчер очереди печати (Print Spooler)");
+    CHECK(f.services->ServiceNames->item(11) == "Диспетчер очереди печати (Print Spooler)");
     CHECK(w.lang->CloselangFButton->text() == "Закрыть");
     CHECK(w.about->WebSite->text() == "Домашняя страница");
     CHECK(w.p.dialogs.count("error") == 0);
@@ -259,8 +259,8 @@ TEST_CASE("start-up: a DefaultLang beyond the lists applies nothing and goes on"
                                     "DefaultLang=7\r\n");
     ThreeWindows w;
     CHECK(w.p.dialogs.count("error") == 0);
-    CHECK(w.main().ServStart->text() == "Запустить Службу");
-    CHECK(w.main().OpLangRNComboBox->itemIndex() == -1);
+    CHECK(w.main().services->ServStart->text() == "Запустить Службу");
+    CHECK(w.main().services->tweak->OpLangRNComboBox->itemIndex() == -1);
     CHECK(w.main().state.OptLangComboBox.text() == "eng.lng");
     CHECK(w.main().message("msg12") == "Clear the log?");
 }

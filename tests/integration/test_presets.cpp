@@ -77,18 +77,18 @@ TEST_CASE("choosing a preset shows its description and names its registry file")
     ProgramFixture p;
     MainForm& f = *p.form;
     CHECK(f.state.ConfigKind == "ConfigKind");
-    CHECK(f.DescriptionMemo->text() == "Выберите одну из доступных конфигураций");
-    struct Case { void (MainForm::*click)(); const char* kind; };
-    for (Case c : {Case{&MainForm::TweackedcfClick, "tweaked.html"}, Case{&MainForm::InternetcfClick, "internet.html"},
-                   Case{&MainForm::GamingcfClick, "gaming.html"}, Case{&MainForm::CommoncfClick, "common.html"}}) {
+    CHECK(f.config->DescriptionMemo->text() == "Выберите одну из доступных конфигураций");
+    struct Case { void (ConfigPage::*click)(); const char* kind; };
+    for (Case c : {Case{&ConfigPage::TweackedcfClick, "tweaked.html"}, Case{&ConfigPage::InternetcfClick, "internet.html"},
+                   Case{&ConfigPage::GamingcfClick, "gaming.html"}, Case{&ConfigPage::CommoncfClick, "common.html"}}) {
         CAPTURE(c.kind);
-        (f.*c.click)();
+        ((*f.config).*c.click)();
         CHECK(f.state.ConfigKind == c.kind);
         CHECK(f.state.ConfigRegFileName == std::string(c.kind) + ".reg");
-        CHECK(f.DescriptionMemo->text() == presetDescription(c.kind));
+        CHECK(f.config->DescriptionMemo->text() == presetDescription(c.kind));
         CHECK(programFileExists(std::string("Configz\\") + c.kind + ".reg"));
     }
-    CHECK(f.DescriptionMemo->text().rfind("Безопасная конфигурация", 0) == 0);
+    CHECK(f.config->DescriptionMemo->text().rfind("Безопасная конфигурация", 0) == 0);
 }
 
 TEST_CASE("a missing presets description reads as No Data") {
@@ -96,9 +96,9 @@ TEST_CASE("a missing presets description reads as No Data") {
     const std::string twk = readProgramFile("Configz\\dravel.twk");
     DeleteFileA((programFolder() + "Configz\\dravel.twk").c_str());
     ProgramFixture p;
-    p.form->GamingcfClick();
+    p.form->config->GamingcfClick();
     writeProgramFile("Configz\\dravel.twk", twk);
-    CHECK(p.form->DescriptionMemo->text() == "No Data");
+    CHECK(p.form->config->DescriptionMemo->text() == "No Data");
     CHECK(p.form->state.ConfigRegFileName == "gaming.html.reg");
 }
 
@@ -107,21 +107,21 @@ TEST_CASE("apply before a choice, or a No to the question, changes nothing") {
     ProgramFixture p;
     useTestLanguage(*p.form);
     SUBCASE("no preset chosen") {
-        p.form->ConfigApplyvClick();
-        p.form->DescrFullLabelClick();
+        p.form->config->ConfigApplyvClick();
+        p.form->config->DescrFullLabelClick();
         CHECK(p.dialogs.count("info") == 2);
         CHECK(p.dialogs.last("info") == testMessage("msg8"));
         CHECK(p.dialogs.count("question") == 0);
     }
     SUBCASE("answered No") {
-        p.form->GamingcfClick();
+        p.form->config->GamingcfClick();
         p.dialogs.answers.push_back(tk::Answer::No);
-        p.form->ConfigApplyvClick();
+        p.form->config->ConfigApplyvClick();
         CHECK(p.dialogs.last("question") == testMessage("msg13", "gaming.html.reg"));
         CHECK(p.dialogs.shown.back().caption == kWindowTitle);
     }
     CHECK(p.shell.calls.empty());
-    CHECK_FALSE(p.form->ConfigApplyUndo->enabled());
+    CHECK_FALSE(p.form->config->ConfigApplyUndo->enabled());
     CHECK_FALSE(fileExists(registryFolderPath() + "CurrentAstState.reg"));
     CHECK(logTexts(*p.form).empty());
 }
@@ -133,12 +133,12 @@ TEST_CASE("an editor that cannot be started: the system error, the undo button s
     p.form->state.ServiceSysName.assign({});
     FailingShell failing;
     env().shell = &failing;
-    p.form->InternetcfClick();
-    tk::runHandler([&] { p.form->ConfigApplyvClick(); });
+    p.form->config->InternetcfClick();
+    tk::runHandler([&] { p.form->config->ConfigApplyvClick(); });
     env().shell = &p.shell;
     CHECK(p.dialogs.last("error") == tk::errorBoxText(OsError(ERROR_FILE_NOT_FOUND).what()));
     CHECK(p.dialogs.last("error").rfind("System Error.  Code: 2.\r\n", 0) == 0);
-    CHECK(p.form->ConfigApplyUndo->enabled());
+    CHECK(p.form->config->ConfigApplyUndo->enabled());
     CHECK(fileExists(registryFolderPath() + "CurrentAstState.reg"));
     CHECK(fileExists(registryFolderPath() + "InitialDescription.reg"));
     CHECK_FALSE(logContains(*p.form, "Конфигурация скопирована в реестр"));
@@ -156,7 +156,7 @@ TEST_CASE("first run answered Yes, a preset applied and undone: the first-run st
     CHECK(p.dialogs.count("error") == 0);
 
     // The backup, named after the stamp of start-up's own lines before it, and both snapshots.
-    const auto lines = f.LogBox->lines();
+    const auto lines = f.logPage->LogBox->lines();
     const auto folders = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
         return l.find("] Резервные копии: ") != std::string::npos;
     });
@@ -169,15 +169,15 @@ TEST_CASE("first run answered Yes, a preset applied and undone: the first-run st
     CHECK(readFileBytes(registryFolderPath() + backup).rfind("\xFF\xFE", 0) == 0);
     CHECK(fileExists(registryFolderPath() + "InitialAstState.reg"));
     CHECK(fileExists(registryFolderPath() + "InitialDescription.reg"));
-    CHECK(f.state.InitialEdit == "Yes");
+    CHECK(f.state.InitialEdit);
     CHECK(logContains(f, "Скопированна в файл: " + backup));
     const auto firstRun = startTypes(names);
     REQUIRE(firstRun.at("wuauserv") != 2ul);   // the lean preset starts updates automatically
 
-    f.TweackedcfClick();
-    f.ConfigApplyvClick();
+    f.config->TweackedcfClick();
+    f.config->ConfigApplyvClick();
     CHECK(p.dialogs.last("question") == testMessage("msg13", "tweaked.html.reg"));
-    CHECK(f.ConfigApplyUndo->enabled());
+    CHECK(f.config->ConfigApplyUndo->enabled());
     CHECK(p.shell.calls.back().parameters == importedCopy("tweaked.html.reg"));
     REQUIRE(waitUntil([] { return serviceDword("wuauserv", "Start") == 2ul; }));
     REQUIRE(waitForRegistryEditors());
@@ -189,7 +189,7 @@ TEST_CASE("first run answered Yes, a preset applied and undone: the first-run st
     CHECK(log.back() == "Был использован файл: tweaked.html.reg");
     CHECK(p.dialogs.last("info") == testMessage("msg10"));
 
-    f.ConfigApplyUndoClick();
+    f.config->ConfigApplyUndoClick();
     const std::string initial = toShortPath(registryFolderPath() + "InitialAstState.reg");
     CHECK(p.dialogs.last("question") == testMessage("msg15", "tweaked.html.reg"));
     CHECK(waitUntil([&] { return serviceDword("wuauserv", "Start") == firstRun.at("wuauserv"); }));
@@ -199,7 +199,7 @@ TEST_CASE("first run answered Yes, a preset applied and undone: the first-run st
         CHECK(serviceDword(entry.first, "Start") == entry.second);
     }
     CHECK(logTexts(f).back() == "Был использован файл: " + initial);
-    CHECK_FALSE(f.ConfigApplyUndo->enabled());
+    CHECK_FALSE(f.config->ConfigApplyUndo->enabled());
 }
 
 // The start types of data/presets.tsv, the source the shipped preset files are made from:
@@ -230,9 +230,9 @@ std::map<std::string, std::optional<unsigned long>> presetTable(const std::strin
 }
 
 TEST_CASE("every shipped preset goes through the registry editor and sets the table's start types") {
-    struct Case { void (MainForm::*click)(); const char* preset; };
-    for (Case c : {Case{&MainForm::InternetcfClick, "internet"}, Case{&MainForm::GamingcfClick, "gaming"},
-                   Case{&MainForm::CommoncfClick, "common"}, Case{&MainForm::TweackedcfClick, "tweaked"}}) {
+    struct Case { void (ConfigPage::*click)(); const char* preset; };
+    for (Case c : {Case{&ConfigPage::InternetcfClick, "internet"}, Case{&ConfigPage::GamingcfClick, "gaming"},
+                   Case{&ConfigPage::CommoncfClick, "common"}, Case{&ConfigPage::TweackedcfClick, "tweaked"}}) {
         const std::string preset = c.preset;
         CAPTURE(preset);
         const std::vector<std::string> names = catalogueNames();
@@ -244,8 +244,8 @@ TEST_CASE("every shipped preset goes through the registry editor and sets the ta
             setServiceDword(name, "Start", start == 4ul ? 3 : 4);
         const auto before = startTypes(names);
         ProgramFixture p(true);
-        ((*p.form).*c.click)();
-        p.form->ConfigApplyvClick();
+        ((*p.form->config).*c.click)();
+        p.form->config->ConfigApplyvClick();
         REQUIRE(waitUntil([] { return serviceDword("AudioSrv", "Start") == 2ul; }));
         REQUIRE(waitForRegistryEditors());
         for (const auto& [name, start] : expected) {
@@ -307,38 +307,38 @@ TEST_CASE("fault: descriptions swapped in twice, or before a preset, come back a
     ProgramFixture p(true);
     useTestLanguage(*p.form);
     MainForm& f = *p.form;
-    CHECK_FALSE(f.ChangeDescriptionBackButton->enabled());
-    f.ChangeDescriptionButtonClick();
+    CHECK_FALSE(f.config->ChangeDescriptionBackButton->enabled());
+    f.config->ChangeDescriptionButtonClick();
     const std::string shipped = programFolder() + "Configz\\RusDescription.reg";
     CHECK(p.dialogs.last("info") == testMessage("msg2", shipped));
     CHECK(p.shell.calls.back().parameters == importedCopy("RusDescription.reg"));
     CHECK(logTexts(f).back() == "Был использован файл: " + shipped);
-    CHECK(f.ChangeDescriptionBackButton->enabled());
+    CHECK(f.config->ChangeDescriptionBackButton->enabled());
     REQUIRE(waitUntil([] { return serviceText("Spooler", "DisplayName") == "Диспетчер очереди печати"; }));
     CHECK(serviceText("Spooler", "Description") == "Загружает в память файлы для последующей печати.");
     REQUIRE(waitForRegistryEditors());
     CHECK(serviceText("Alerter", "Description"));
 
     SUBCASE("swapped in again") {
-        f.ChangeDescriptionButtonClick();
+        f.config->ChangeDescriptionButtonClick();
         REQUIRE(waitForRegistryEditors());
     }
     SUBCASE("a preset applied") {
-        f.TweackedcfClick();
-        f.ConfigApplyvClick();
+        f.config->TweackedcfClick();
+        f.config->ConfigApplyvClick();
         CHECK(p.shell.calls.back().parameters == importedCopy("tweaked.html.reg"));
         CHECK(logTexts(f).back() == "Был использован файл: tweaked.html.reg");
         REQUIRE(waitUntil([] { return serviceDword("wuauserv", "Start") == 2ul; }));
         REQUIRE(waitForRegistryEditors());
         CHECK(servicesBranchKeys() == keysBefore);
     }
-    f.ChangeDescriptionBackButtonClick();
+    f.config->ChangeDescriptionBackButtonClick();
     CHECK(p.shell.calls.back().parameters == importedCopy("InitialDescription.reg"));
     CHECK(waitUntil([&] { return serviceText("Spooler", "DisplayName") == before.at("Spooler").second; }));
     REQUIRE(waitForRegistryEditors());
     CHECK(storedTexts(names) == before);
     CHECK(servicesBranchKeys() == keysBefore);
-    CHECK(f.ChangeDescriptionBackButton->enabled());
+    CHECK(f.config->ChangeDescriptionBackButton->enabled());
     const auto log = logTexts(f);
     CHECK(log[log.size() - 2] == "Описание служб изменено.Вы можете отменить изменения.Для этого кликните по кнопке "
                                  "\"Сменить описание сервисов\"");

@@ -12,7 +12,7 @@ TEST_CASE("printing without a default printer ends with the error box and logs n
           doctest::skip(std::getenv("QLMR_PRINT_DIR") != nullptr)) {
     ProgramFixture p;
     p.form->logLine("a line");
-    tk::runHandler([&] { p.form->LogPrintClick(); });
+    tk::runHandler([&] { p.form->logPage->LogPrintClick(); });
     CHECK(p.dialogs.count("error") == 1);
     CHECK_FALSE(logContains(*p.form, "Лог файл распечатан"));
 }
@@ -20,11 +20,11 @@ TEST_CASE("printing without a default printer ends with the error box and logs n
 TEST_CASE("printing sends the log lines to the default printer in order" *
           doctest::skip(std::getenv("QLMR_PRINT_DIR") == nullptr)) {
     ProgramFixture p;
-    p.form->LogBox->clear();
-    p.form->LogBox->add("QLMR print check one");
-    p.form->LogBox->add("QLMR print check two");
-    p.form->LogBox->add("QLMR print check three");
-    tk::runHandler([&] { p.form->LogPrintClick(); });
+    p.form->logPage->LogBox->clear();
+    p.form->logPage->LogBox->add("QLMR print check one");
+    p.form->logPage->LogBox->add("QLMR print check two");
+    p.form->logPage->LogBox->add("QLMR print check three");
+    tk::runHandler([&] { p.form->logPage->LogPrintClick(); });
     CHECK(p.dialogs.count("error") == 0);
     CHECK(logContains(*p.form, "Лог файл распечатан"));
 }

@@ -35,18 +35,18 @@ std::string ownExecutable() {
 
 // The page with the given lines, as if listed.
 void fillLines(MainForm& f, const std::vector<std::string>& lines) {
-    f.CurrentProcsTntlbx->clear();
-    for (const auto& l : lines) f.CurrentProcsTntlbx->add(l);
+    f.processes->CurrentProcsTntlbx->clear();
+    for (const auto& l : lines) f.processes->CurrentProcsTntlbx->add(l);
 }
 
 void clickLine(MainForm& f, int row) {
-    f.CurrentProcsTntlbx->setItemIndex(row);
-    f.CurrentProcsTntlbxClick();
+    f.processes->CurrentProcsTntlbx->setItemIndex(row);
+    f.processes->CurrentProcsTntlbxClick();
 }
 
 void chooseEndpoint(MainForm& f, int position) {
-    f.OnlineServerTntcmb->setItemIndex(position);
-    f.OnlineServerTntcmbChange();
+    f.processes->OnlineServerTntcmb->setItemIndex(position);
+    f.processes->OnlineServerTntcmbChange();
 }
 
 // The language file of the running program, for msg16.
@@ -57,21 +57,21 @@ void useLanguage(MainForm& f) { f.state.OptLangComboBox.setText("rus.lng"); }
 TEST_CASE("the two endpoint selectors list five labels and five web prefixes in the same order") {
     ProgramFixture p;
     MainForm& f = *p.form;
-    REQUIRE(f.OnlineServerTntcmb->count() == 5);
-    REQUIRE(f.OnlineServerStringTntcmb->count() == 5);
+    REQUIRE(f.processes->OnlineServerTntcmb->count() == 5);
+    REQUIRE(f.processes->OnlineServerStringTntcmb->count() == 5);
     const char* tails[] = {"/directory/files/", "/", "/taskmanager/process/", "/search?hl=ru&q=", "/search?hl=en&q="};
     for (int i = 0; i < 5; ++i) {
-        const std::string prefix = f.OnlineServerStringTntcmb->item(i);
+        const std::string prefix = f.processes->OnlineServerStringTntcmb->item(i);
         CHECK(prefix.rfind("http://", 0) == 0);
         CHECK(prefix.size() > std::string(tails[i]).size() + 7);
         CHECK(prefix.compare(prefix.size() - std::string(tails[i]).size(), std::string::npos, tails[i]) == 0);
         // The host stands between the scheme and the path.
         CHECK(prefix.find('/', 7) == prefix.size() - std::string(tails[i]).size());
-        CHECK_FALSE(f.OnlineServerTntcmb->item(i).empty());
+        CHECK_FALSE(f.processes->OnlineServerTntcmb->item(i).empty());
     }
-    CHECK(f.OnlineServerTntcmb->text() == "Choose Server/ Выберите сервер");
-    CHECK(f.OnlineServerStringTntcmb->text() == "Choose Server/ Выберите сервер");
-    CHECK(f.NameTntLabel->text() == "NameTntLabel");
+    CHECK(f.processes->OnlineServerTntcmb->text() == "Choose Server/ Выберите сервер");
+    CHECK(f.processes->OnlineServerStringTntcmb->text() == "Choose Server/ Выберите сервер");
+    CHECK(f.processes->NameTntLabel->text() == "NameTntLabel");
 }
 
 TEST_CASE("the lookup of svchost.exe through the second and the fifth endpoint") {
@@ -80,15 +80,15 @@ TEST_CASE("the lookup of svchost.exe through the second and the fifth endpoint")
     const std::string svchost = systemFolder() + "svchost.exe";
     fillLines(f, {ownExecutable(), svchost});
     clickLine(f, 1);
-    CHECK(f.NameTntLabel->text() == "svchost.exe");
+    CHECK(f.processes->NameTntLabel->text() == "svchost.exe");
 
     chooseEndpoint(f, 1);
-    f.OnlineSearchTntbtnClick();
+    f.processes->OnlineSearchTntbtnClick();
     chooseEndpoint(f, 4);
-    f.OnlineSearchTntbtnClick();
+    f.processes->OnlineSearchTntbtnClick();
     REQUIRE(p.shell.calls.size() == 2);
-    CHECK(p.shell.calls[0].file == f.OnlineServerStringTntcmb->item(1) + "svchost.exe.php");
-    CHECK(p.shell.calls[1].file == f.OnlineServerStringTntcmb->item(4) + "svchost.exe");
+    CHECK(p.shell.calls[0].file == f.processes->OnlineServerStringTntcmb->item(1) + "svchost.exe.php");
+    CHECK(p.shell.calls[1].file == f.processes->OnlineServerStringTntcmb->item(4) + "svchost.exe");
     CHECK(p.shell.calls[1].file.find("/search?hl=en&q=svchost.exe") != std::string::npos);
     for (const auto& call : p.shell.calls) {
         CHECK(call.verb == "open");
@@ -108,15 +108,15 @@ TEST_CASE("before any line was clicked both buttons show msg16 and hand nothing 
     for (int endpoint = -1; endpoint < 5; ++endpoint) {
         if (endpoint >= 0) chooseEndpoint(f, endpoint);
         p.dialogs.shown.clear();
-        f.OnlineSearchTntbtnClick();
+        f.processes->OnlineSearchTntbtnClick();
         REQUIRE(p.dialogs.shown.size() == 1);
         CHECK(p.dialogs.shown[0].kind == "info");
         CHECK(p.dialogs.shown[0].text == msg16);
     }
     // The folder is shown first, then msg16.
     p.dialogs.shown.clear();
-    f.CurrentProcsTntlbx->setItemIndex(0);
-    f.OpenDitTntbtnClick();
+    f.processes->CurrentProcsTntlbx->setItemIndex(0);
+    f.processes->OpenDitTntbtnClick();
     REQUIRE(p.dialogs.shown.size() == 2);
     CHECK(p.dialogs.shown[0].text == systemFolder());
     CHECK(p.dialogs.shown[1].text == msg16);
@@ -128,7 +128,7 @@ TEST_CASE("the folder of a line is shown and then opened maximized in the explor
     MainForm& f = *p.form;
     fillLines(f, {systemFolder() + "svchost.exe"});
     clickLine(f, 0);
-    f.OpenDitTntbtnClick();
+    f.processes->OpenDitTntbtnClick();
     REQUIRE(p.dialogs.shown.size() == 1);
     CHECK(p.dialogs.shown[0].text == systemFolder());
     REQUIRE(p.shell.calls.size() == 1);
@@ -141,7 +141,7 @@ TEST_CASE("the folder button with no line selected reports the list index error"
     ProgramFixture p;
     MainForm& f = *p.form;
     fillLines(f, {systemFolder() + "svchost.exe"});
-    tk::runHandler([&] { f.OpenDitTntbtnClick(); });
+    tk::runHandler([&] { f.processes->OpenDitTntbtnClick(); });
     CHECK(p.dialogs.count("error") == 1);
     CHECK(p.dialogs.last("error") == "List index out of bounds (-1)");
     CHECK(p.dialogs.count("info") == 0);
@@ -156,10 +156,10 @@ TEST_CASE("without an endpoint the user is asked to choose one and nothing is ru
     SUBCASE("none chosen since start") {}
     SUBCASE("a typed selector text leaves no position") {
         chooseEndpoint(f, 2);
-        f.OnlineServerTntcmb->setItemIndex(-1);
-        f.OnlineServerTntcmbChange();
+        f.processes->OnlineServerTntcmb->setItemIndex(-1);
+        f.processes->OnlineServerTntcmbChange();
     }
-    f.OnlineSearchTntbtnClick();
+    f.processes->OnlineSearchTntbtnClick();
     CHECK(p.shell.calls.empty());
     REQUIRE(p.dialogs.shown.size() == 1);
     CHECK(p.dialogs.shown[0].text == "Choose Server/ Выберите сервер");
@@ -182,9 +182,9 @@ TEST_CASE("only web addresses and existing folders reach the shell, whatever the
         clickLine(f, row);
         for (int endpoint = -1; endpoint < 5; ++endpoint) {
             if (endpoint >= 0) chooseEndpoint(f, endpoint);
-            f.OnlineSearchTntbtnClick();
+            f.processes->OnlineSearchTntbtnClick();
         }
-        f.OpenDitTntbtnClick();
+        f.processes->OpenDitTntbtnClick();
     }
     CHECK(p.dialogs.count("error") == 0);
     int folders = 0;
@@ -199,7 +199,7 @@ TEST_CASE("only web addresses and existing folders reach the shell, whatever the
     }
     CHECK(folders == 2);   // the system folder and "C:\\Program Files\\"
     // The name is percent-encoded where the address syntax needs it.
-    const std::string encoded = f.OnlineServerStringTntcmb->item(4) + "my%20app%26more.exe";
+    const std::string encoded = f.processes->OnlineServerStringTntcmb->item(4) + "my%20app%26more.exe";
     CHECK(std::any_of(p.shell.calls.begin(), p.shell.calls.end(), [&](const auto& c) { return c.file == encoded; }));
 }
 
@@ -208,16 +208,16 @@ TEST_CASE("listing fills the page with the running programs' paths and shows the
     MainForm& f = *p.form;
     fillLines(f, {systemFolder() + "svchost.exe"});
     clickLine(f, 0);
-    f.EnumProcTntbtnClick();
-    const int count = f.CurrentProcsTntlbx->count();
+    f.processes->EnumProcTntbtnClick();
+    const int count = f.processes->CurrentProcsTntlbx->count();
     CHECK(count > 0);
-    CHECK(f.CurrentStatusBar->panelText(0) == std::to_string(count));
-    CHECK(f.CurrentStatusBar->panelText(1).empty());
+    CHECK(f.processes->CurrentStatusBar->panelText(0) == std::to_string(count));
+    CHECK(f.processes->CurrentStatusBar->panelText(1).empty());
     bool self = false;
-    for (int i = 0; i < count; ++i) self = self || lower(f.CurrentProcsTntlbx->item(i)) == lower(ownExecutable());
+    for (int i = 0; i < count; ++i) self = self || lower(f.processes->CurrentProcsTntlbx->item(i)) == lower(ownExecutable());
     CHECK(self);
     // The chosen name survives the refill.
-    CHECK(f.NameTntLabel->text() == "svchost.exe");
+    CHECK(f.processes->NameTntLabel->text() == "svchost.exe");
 }
 
 TEST_CASE("both enumerations find this process; no list is no work") {

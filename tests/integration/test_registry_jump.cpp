@@ -134,7 +134,7 @@ TEST_CASE("the registry jump walks the editor's tree to the current service's ke
     MainForm& f = *p.form;
     f.state.ServiceSysName.setPosition(11);   // as selecting Spooler in the list does
     REQUIRE(f.state.ServiceSysName.text() == "Spooler");
-    f.RegistryJumpButtonClick();
+    f.services->tweak->RegistryJumpButtonClick();
     RemoteTree remote(tree);
     REQUIRE(remote.ok());
     // Key names compare without regard to case, as the registry does.

@@ -22,8 +22,8 @@ constexpr int kStisvc = 49;   // catalogue row of "stisvc"
 constexpr int kSnmp = 45;     // "SMNP": not a service anywhere
 
 void select(MainForm& f, int row) {
-    f.ServiceNames->setItemIndex(row);
-    f.ServiceNamesClick();
+    f.services->ServiceNames->setItemIndex(row);
+    f.services->ServiceNamesClick();
 }
 
 unsigned long liveState(const char* name) { return GetServiceState("", name); }
@@ -66,13 +66,13 @@ TEST_CASE("a catalogue name that is not installed shows the error state with sta
     ProgramFixture p;
     p.create();
     select(*p.form, kSnmp);
-    CHECK(p.form->InfoName->text() == "SMNP");
-    CHECK(p.form->InfoTMCaption->text() == "snmp.exe");
-    CHECK(p.form->InfoStatus->text() == kStateNotInstalled);
-    CHECK_FALSE(p.form->ServStart->enabled());
-    CHECK_FALSE(p.form->ServStop->enabled());
-    CHECK_FALSE(p.form->StartM->enabled());
-    CHECK_FALSE(p.form->StopM->enabled());
+    CHECK(p.form->services->InfoName->text() == "SMNP");
+    CHECK(p.form->services->InfoTMCaption->text() == "snmp.exe");
+    CHECK(p.form->services->InfoStatus->text() == kStateNotInstalled);
+    CHECK_FALSE(p.form->services->ServStart->enabled());
+    CHECK_FALSE(p.form->services->ServStop->enabled());
+    CHECK_FALSE(p.form->services->StartM->enabled());
+    CHECK_FALSE(p.form->services->StopM->enabled());
     CHECK(p.form->state.ServiceNumber == "46.html");
     // Reading a missing service leaves no empty key behind.
     HKEY k;
@@ -86,44 +86,44 @@ TEST_CASE("a stopped service is started and stopped through the current-service 
     p.create();
     MainForm& f = *p.form;
     select(f, kStisvc);
-    CHECK(f.InfoStatus->text() == kStateStopped);
-    CHECK(f.ServStart->enabled());
-    CHECK_FALSE(f.ServStop->enabled());
+    CHECK(f.services->InfoStatus->text() == kStateStopped);
+    CHECK(f.services->ServStart->enabled());
+    CHECK_FALSE(f.services->ServStop->enabled());
     const std::string display = f.state.ServiceNameCB.text();
 
-    tk::runHandler([&] { f.ServStartClick(); });
+    tk::runHandler([&] { f.services->ServStartClick(); });
     CHECK(p.dialogs.count("error") == 0);
     CHECK(logContains(f, "Служба " + display + " запущена"));
     // The refresh ends on row 0; the started service is in the running list.
-    CHECK(f.ServiceNames->itemIndex() == 0);
-    CHECK(std::find(f.state.ServiceRunningCB.begin(), f.state.ServiceRunningCB.end(), "stisvc") !=
-          f.state.ServiceRunningCB.end());
+    CHECK(f.services->ServiceNames->itemIndex() == 0);
+    CHECK(std::find(f.state.runningNames.begin(), f.state.runningNames.end(), "stisvc") !=
+          f.state.runningNames.end());
     select(f, kStisvc);
-    CHECK(f.InfoStatus->text() == kStateRunning);
-    CHECK(f.ServStop->enabled());
-    CHECK_FALSE(f.ServStart->enabled());
-    CHECK_FALSE(f.ServiceNames->checked(kStisvc));
+    CHECK(f.services->InfoStatus->text() == kStateRunning);
+    CHECK(f.services->ServStop->enabled());
+    CHECK_FALSE(f.services->ServStart->enabled());
+    CHECK_FALSE(f.services->ServiceNames->checked(kStisvc));
 
-    tk::runHandler([&] { f.ServStopClick(); });
+    tk::runHandler([&] { f.services->ServStopClick(); });
     CHECK(p.dialogs.count("error") == 0);
     CHECK(logContains(f, "Служба " + display + " остановлена"));
     for (int i = 0; i < 100 && liveState("StiSvc") != SERVICE_STOPPED; ++i) Sleep(20);
 
     // Stopping it again: the system's error for a service that is not active, nothing logged.
     select(f, kStisvc);
-    const size_t lines = f.LogBox->count();
-    tk::runHandler([&] { f.ServStopClick(); });
+    const size_t lines = f.logPage->LogBox->count();
+    tk::runHandler([&] { f.services->ServStopClick(); });
     CHECK(p.dialogs.last("error").find("System Error.  Code: 1062.\r\n") == 0);
-    CHECK(f.LogBox->count() == int(lines));
+    CHECK(f.logPage->LogBox->count() == int(lines));
 }
 
 TEST_CASE("start and stop before any selection show msg5 and msg6, whatever InfoName says") {
     prepareStartedFolder();
     ProgramFixture p;
     p.create();
-    p.form->InfoName->setText("Name");   // as a language file might
-    tk::runHandler([&] { p.form->ServStartClick(); });
-    tk::runHandler([&] { p.form->ServStopClick(); });
+    p.form->services->InfoName->setText("Name");   // as a language file might
+    tk::runHandler([&] { p.form->services->ServStartClick(); });
+    tk::runHandler([&] { p.form->services->ServStopClick(); });
     REQUIRE(p.dialogs.shown.size() == 2);
     CHECK(p.dialogs.shown[0].text == msg("msg5"));
     CHECK(p.dialogs.shown[1].text == msg("msg6"));
@@ -138,19 +138,19 @@ TEST_CASE("start types, wrong value types and missing display names from registr
     const std::pair<DWORD, const char*> cases[] = {{2, "Auto"}, {3, "Manual"}, {4, "Disabled"}};
     for (auto [value, text] : cases) {
         key.dword("Start", value);
-        f.ReadServiceDetails("QlmrTestSvc", false);
-        CHECK(f.InfoAutostartText->text() == text);
+        f.services->ReadServiceDetails("QlmrTestSvc", false);
+        CHECK(f.services->InfoAutostartText->text() == text);
     }
     key.dword("Start", 1);   // boot and system start types keep the previous text
-    f.ReadServiceDetails("QlmrTestSvc", false);
-    CHECK(f.InfoAutostartText->text() == "Disabled");
+    f.services->ReadServiceDetails("QlmrTestSvc", false);
+    CHECK(f.services->InfoAutostartText->text() == "Disabled");
     RegDeleteValueA(key.key, "Start");
-    f.ReadServiceDetails("QlmrTestSvc", false);
-    CHECK(f.InfoAutostartText->text() == "N/A");
+    f.services->ReadServiceDetails("QlmrTestSvc", false);
+    CHECK(f.services->InfoAutostartText->text() == "N/A");
 
     SUBCASE("no DisplayName logs the not-installed pair with the catalogue's name") {
         f.state.ServiceNameCB.setPosition(3);
-        f.ReadServiceDetails("QlmrTestSvc", true);
+        f.services->ReadServiceDetails("QlmrTestSvc", true);
         auto texts = logTexts(f);
         REQUIRE(texts.size() >= 2);
         CHECK(texts[texts.size() - 2] == "Название службы-" + f.state.ServiceNameCB.at(3));
@@ -160,7 +160,7 @@ TEST_CASE("start types, wrong value types and missing display names from registr
         key.text("DisplayName", "Тестовая служба");
         key.text("Description", "Описание \"в кавычках\"");
         key.text("ImagePath", "%SystemRoot%\\test.exe");
-        f.ReadServiceDetails("QlmrTestSvc", true);
+        f.services->ReadServiceDetails("QlmrTestSvc", true);
         auto texts = logTexts(f);
         REQUIRE(texts.size() >= 4);
         CHECK(texts[texts.size() - 4] == "Название службы-Тестовая служба");
@@ -170,7 +170,7 @@ TEST_CASE("start types, wrong value types and missing display names from registr
     }
     SUBCASE("a Start value of the wrong type ends the handler with the toolkit's message") {
         key.text("Start", "2");
-        tk::runHandler([&] { f.ReadServiceDetails("QlmrTestSvc", false); });
+        tk::runHandler([&] { f.services->ReadServiceDetails("QlmrTestSvc", false); });
         REQUIRE(p.dialogs.count("error") == 1);
         // A closing quote sorts before ".", so the box adds no full stop.
         CHECK(p.dialogs.last("error") == "Invalid data type for 'Start'");
@@ -185,59 +185,60 @@ TEST_CASE("the state check adds up over the whole catalogue and the filters map 
     MainForm& f = *p.form;
 
     SUBCASE("filters before any state check show msg7 and the full list") {
-        f.SortTwNAClick();
+        f.services->SortTwNAClick();
         CHECK(p.dialogs.last("info") == msg("msg7"));
-        CHECK(f.ServiceNames->count() == 91);
-        CHECK(f.state.SortKind == "SortKind");
+        CHECK(f.services->ServiceNames->count() == 91);
+        CHECK(f.state.SortKind == ListFilter::All);
     }
     SUBCASE("after a check") {
-        f.ServCheckStateClick();
-        const size_t running = f.state.ServiceRunningCB.size(), stopped = f.state.ServiceRunningCBS.size();
+        f.services->ServCheckStateClick();
+        const size_t running = f.state.runningNames.size(), stopped = f.state.stoppedNames.size();
         CHECK(running > 0);
         CHECK(running + stopped == 91);
-        CHECK(f.StatAllLabel->text() == "Всего: 91");
-        CHECK(f.ActiveStatLabel->text() == "Активных: " + std::to_string(running));
-        CHECK(f.StopedStatLabel->text() == "Не активных: " + std::to_string(stopped));
+        CHECK(f.services->StatAllLabel->text() == "Всего: 91");
+        CHECK(f.services->ActiveStatLabel->text() == "Активных: " + std::to_string(running));
+        CHECK(f.services->StopedStatLabel->text() == "Не активных: " + std::to_string(stopped));
         int marked = 0;
-        for (int i = 0; i < 91; ++i) marked += f.ServiceNames->checked(i);
+        for (int i = 0; i < 91; ++i) marked += f.services->ServiceNames->checked(i);
         CHECK(marked == int(stopped));
-        CHECK(f.ServiceNames->checked(kSnmp));
-        CHECK(f.ServiceNames->itemIndex() == 0);
+        CHECK(f.services->ServiceNames->checked(kSnmp));
+        CHECK(f.services->ServiceNames->itemIndex() == 0);
         CHECK(logTexts(f).back() == "Проверка общего состояния служб завершена");
 
         // Named after the newest line before the filter; the filter's own lines come later.
         const std::string newest = lastStamp();
         const std::string file = std::string(kLogsFolder) + "Running services " + newest + ".logz";
-        // Expected from outside the program: the rows whose service the system reports running.
+        // Expected from outside the program: the system names of the services the system reports
+        // running, in catalogue order.
         const std::vector<std::string> systemNames = splitListLines(readProgramFile(kSystemNamesList));
         REQUIRE(systemNames.size() == 91);
         std::string expected;
         for (int i = 0; i < 91; ++i)
-            if (liveState(systemNames[size_t(i)].c_str()) == SERVICE_RUNNING) expected += f.ServiceNames->item(i) + "\r\n";
-        f.SortTwAClick();
-        CHECK(f.state.SortKind == "Active");
-        REQUIRE(f.ServiceNames->count() == int(running));
+            if (liveState(systemNames[size_t(i)].c_str()) == SERVICE_RUNNING) expected += systemNames[size_t(i)] + "\r\n";
+        f.services->SortTwAClick();
+        CHECK(f.state.SortKind == ListFilter::Running);
+        REQUIRE(f.services->ServiceNames->count() == int(running));
         CHECK(lastStamp() != newest);
         CHECK(readProgramFile(file) == expected);
         const int row = int(running) - 1;
         select(f, row);
-        const int index = std::stoi(f.state.ServiceRunningCBN[size_t(row)]);
+        const int index = f.state.runningRows[size_t(row)];
         CHECK(f.state.ServiceNumber == std::to_string(index + 1) + ".html");
-        CHECK(f.InfoName->text() == f.state.ServiceRunningCB[size_t(row)]);
-        CHECK(f.InfoStatus->text() == kStateRunning);
+        CHECK(f.services->InfoName->text() == f.state.runningNames[size_t(row)]);
+        CHECK(f.services->InfoStatus->text() == kStateRunning);
 
         // A check while filtered brings back the full list first.
-        f.ServCheckStateClick();
-        CHECK(f.state.SortKind == "SortKind");
-        CHECK(f.ServiceNames->count() == 91);
+        f.services->ServCheckStateClick();
+        CHECK(f.state.SortKind == ListFilter::All);
+        CHECK(f.services->ServiceNames->count() == 91);
 
-        f.SortTwNAClick();
-        CHECK(f.ServiceNames->count() == int(stopped));
+        f.services->SortTwNAClick();
+        CHECK(f.services->ServiceNames->count() == int(stopped));
         select(f, 0);
-        CHECK(f.state.ServiceNumber == std::to_string(std::stoi(f.state.ServiceRunningCBSN[0]) + 1) + ".html");
-        f.SortTwDClick();
-        CHECK(f.ServStart->enabled());
-        CHECK(f.ServStop->enabled());
+        CHECK(f.state.ServiceNumber == std::to_string(f.state.stoppedRows[0] + 1) + ".html");
+        f.services->SortTwDClick();
+        CHECK(f.services->ServStart->enabled());
+        CHECK(f.services->ServStop->enabled());
     }
 }
 
@@ -246,13 +247,13 @@ TEST_CASE("the mark-all switch alternates its caption and the marks") {
     ProgramFixture p;
     p.create();
     MainForm& f = *p.form;
-    f.ServCheckUncheckClick();
-    CHECK(f.ServCheckUncheck->text() == "Снять выделение");
-    CHECK(f.ServiceNames->checked(0));
-    CHECK(f.ServiceNames->checked(90));
-    f.ServCheckUncheckClick();
-    CHECK(f.ServCheckUncheck->text() == "Отметить все");
-    CHECK_FALSE(f.ServiceNames->checked(90));
+    f.services->ServCheckUncheckClick();
+    CHECK(f.services->ServCheckUncheck->text() == "Снять выделение");
+    CHECK(f.services->ServiceNames->checked(0));
+    CHECK(f.services->ServiceNames->checked(90));
+    f.services->ServCheckUncheckClick();
+    CHECK(f.services->ServCheckUncheck->text() == "Отметить все");
+    CHECK_FALSE(f.services->ServiceNames->checked(90));
 }
 
 TEST_CASE("the search box selects the row at its position and clears the selection on no match") {
@@ -260,15 +261,15 @@ TEST_CASE("the search box selects the row at its position and clears the selecti
     ProgramFixture p;
     p.create();
     MainForm& f = *p.form;
-    f.ServiceNameCBUni->setItemIndex(36);
-    f.ServiceNameCBUniChange();
-    CHECK(f.ServiceNames->itemIndex() == 36);
+    f.services->ServiceNameCBUni->setItemIndex(36);
+    f.services->ServiceNameCBUniChange();
+    CHECK(f.services->ServiceNames->itemIndex() == 36);
     // Typed text that begins no display name: the box selects nothing and neither does the list.
-    f.ServiceNameCBUni->setText("Zzz no such service");
-    f.ServiceNameCBUni->handleCommand(CBN_EDITCHANGE);
-    CHECK(f.ServiceNameCBUni->itemIndex() == -1);
-    CHECK(f.ServiceNameCBUni->text() == "Zzz no such service");
-    CHECK(f.ServiceNames->itemIndex() == -1);
+    f.services->ServiceNameCBUni->setText("Zzz no such service");
+    f.services->ServiceNameCBUni->handleCommand(CBN_EDITCHANGE);
+    CHECK(f.services->ServiceNameCBUni->itemIndex() == -1);
+    CHECK(f.services->ServiceNameCBUni->text() == "Zzz no such service");
+    CHECK(f.services->ServiceNames->itemIndex() == -1);
 }
 
 TEST_CASE("the extra-functions panel opens and closes with its two log lines") {
@@ -276,10 +277,10 @@ TEST_CASE("the extra-functions panel opens and closes with its two log lines") {
     ProgramFixture p;
     p.create();
     MainForm& f = *p.form;
-    f.TweackStartClick();
-    CHECK(f.TweackPanel->visible());
+    f.services->TweackStartClick();
+    CHECK(f.services->tweak->TweackPanel->visible());
     CHECK(logTexts(f).back() == "Активизирована панель дополнительных функций");
-    f.TweackStartClick();
-    CHECK_FALSE(f.TweackPanel->visible());
+    f.services->TweackStartClick();
+    CHECK_FALSE(f.services->tweak->TweackPanel->visible());
     CHECK(logTexts(f).back() == "Панель дополнительных функций скрыта");
 }

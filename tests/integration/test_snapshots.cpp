@@ -68,13 +68,13 @@ TEST_CASE("start-type snapshots record Start of installed keys with catalogue in
     std::string written;
     SUBCASE("the first-run snapshot") {
         removeFile(registryFolderPath() + "InitialAstState.reg");
-        p.form->RegReadButtonInitialClick();
+        p.form->hidden->RegReadButtonInitialClick();
         written = regFile("InitialAstState.reg");
         CHECK_FALSE(fileExists(registryFolderPath() + "CurrentAstState.reg"));
     }
     SUBCASE("the current snapshot, replacing an older file") {
         writeProgramFile("Baze\\Regz\\CurrentAstState.reg", "old contents that are longer than nothing");
-        p.form->RegReadButtonClick();
+        p.form->hidden->RegReadButtonClick();
         written = regFile("CurrentAstState.reg");
     }
     CHECK(written == expected);
@@ -93,7 +93,7 @@ TEST_CASE("the description snapshot escapes quotes and backslashes and reads exp
     SnapshotKeys keys;
     ProgramFixture p;
     useSnapshotCatalogue(*p.form);
-    p.form->ReadDescriptionClick();
+    p.form->hidden->ReadDescriptionClick();
     const std::string expected =
         kHeader + utf8ToAnsi(";0-Служба А\r\n" + kKey + "QlmrSnapA]\r\n" +
                              "\"Description\"=\"Описание А\"\r\n\"DisplayName\"=\"Имя А\"\r\n"
@@ -117,12 +117,12 @@ TEST_CASE("a key without DisplayName records it as removed; an empty catalogue g
     ProgramFixture p;
     p.form->state.ServiceSysName.assign({"QlmrSnapBare"});
     p.form->state.ServiceNameCB.assign({});
-    p.form->ReadDescriptionClick();
+    p.form->hidden->ReadDescriptionClick();
     CHECK(regFile("InitialDescription.reg") ==
           kHeader + utf8ToAnsi(";0-\r\n" + kKey + "QlmrSnapBare]\r\n\"Description\"=\"Только описание\"\r\n" +
                                "\"DisplayName\"=-\r\n"));
     p.form->state.ServiceSysName.assign({});
-    p.form->RegReadButtonInitialClick();
+    p.form->hidden->RegReadButtonInitialClick();
     CHECK(regFile("InitialAstState.reg") == kHeader);
 }
 
@@ -133,7 +133,7 @@ TEST_CASE("a value of the wrong type ends the snapshot: no file, no log line, th
     ProgramFixture p;
     p.form->state.ServiceSysName.assign({"QlmrSnapOdd"});
     writeProgramFile("Baze\\Regz\\CurrentAstState.reg", "earlier snapshot");
-    tk::runHandler([&] { p.form->RegReadButtonClick(); });
+    tk::runHandler([&] { p.form->hidden->RegReadButtonClick(); });
     CHECK(p.dialogs.last("error") == "Invalid data type for 'Start'");
     CHECK(regFile("CurrentAstState.reg") == "earlier snapshot");
     CHECK(logTexts(*p.form).empty());
@@ -144,7 +144,7 @@ TEST_CASE("a missing registry folder: Cannot create file, nothing left behind") 
     resetProgramFolder();
     ProgramFixture p;
     p.form->state.ServiceSysName.assign({});
-    tk::runHandler([&] { p.form->RegReadButtonInitialClick(); });
+    tk::runHandler([&] { p.form->hidden->RegReadButtonInitialClick(); });
     const std::string path = programFolder() + kRegistryFolder + "InitialAstState.reg";
     CHECK(p.dialogs.last("error").rfind("Cannot create file \"" + path + "\". ", 0) == 0);
     CHECK_FALSE(fileExists(path));
@@ -164,10 +164,10 @@ TEST_CASE("round trip through the registry editor: what the snapshots read is wh
     p.form->state.ServiceNameCB.assign({"Поездка"});
 
     SUBCASE("descriptions") {
-        p.form->ReadDescriptionClick();
+        p.form->hidden->ReadDescriptionClick();
         setServiceString("QlmrTrip", "Description", "changed");
         setServiceString("QlmrTrip", "DisplayName", "changed");
-        p.form->ChangeDescriptionBackButtonClick();
+        p.form->config->ChangeDescriptionBackButtonClick();
         REQUIRE(waitUntil([] { return serviceText("QlmrTrip", "DisplayName") != std::string("changed"); }));
         CHECK(waitUntil([&] { return serviceText("QlmrTrip", "Description") == description; }));
         CHECK(serviceText("QlmrTrip", "DisplayName") == displayName);
@@ -178,11 +178,11 @@ TEST_CASE("round trip through the registry editor: what the snapshots read is wh
         CHECK(logTexts(*p.form).back() == "Был использован файл: " + path);
     }
     SUBCASE("start types, by the undo of a preset") {
-        p.form->RegReadButtonInitialClick();
+        p.form->hidden->RegReadButtonInitialClick();
         setServiceDword("QlmrTrip", "Start", 4);
-        p.form->ConfigApplyUndo->setEnabled(true);
-        p.form->ConfigApplyUndoClick();
+        p.form->config->ConfigApplyUndo->setEnabled(true);
+        p.form->config->ConfigApplyUndoClick();
         CHECK(waitUntil([] { return serviceDword("QlmrTrip", "Start") == 3ul; }));
-        CHECK_FALSE(p.form->ConfigApplyUndo->enabled());
+        CHECK_FALSE(p.form->config->ConfigApplyUndo->enabled());
     }
 }

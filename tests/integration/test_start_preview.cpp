@@ -58,7 +58,7 @@ std::string displayName(const MainForm& f, const std::string& systemName) {
 }
 
 std::vector<std::string> row(const MainForm& f, const std::string& systemName) {
-    for (const tk::ReportList::Row& r : f.PreviewList->rows())
+    for (const tk::ReportList::Row& r : f.config->PreviewList->rows())
         if (r.cells[0] == displayName(f, systemName)) return r.cells;
     return {};
 }
@@ -75,8 +75,8 @@ std::vector<std::string> catalogueNames() {
 }
 
 void applyAndWait(MainForm& f) {
-    f.TweackedcfClick();
-    f.ConfigApplyvClick();
+    f.config->TweackedcfClick();
+    f.config->ConfigApplyvClick();
     REQUIRE(waitForRegistryEditors());
 }
 
@@ -97,10 +97,10 @@ TEST_CASE("preview of a preset: exactly the services whose Start differs, runnin
     REQUIRE(waitUntil([] { return env().services->queryState("", "StiSvc") == SERVICE_RUNNING; }));
 
     f.state.OptLangComboBox.setText("rus.lng");
-    f.TweackedcfClick();
+    f.config->TweackedcfClick();
     // The preset's services this prefix lacks are counted apart (the apply made no key for them).
     auto startsWith = [](const std::string& text, const std::string& head) { return text.rfind(head, 0) == 0; };
-    const std::vector<tk::ReportList::Row>& rows = f.PreviewList->rows();
+    const std::vector<tk::ReportList::Row>& rows = f.config->PreviewList->rows();
     REQUIRE(rows.size() == 3);
     CHECK(rows[0].cells == std::vector<std::string>{displayName(f, "StiSvc"), "Вручную", "Отключена",
                                                    "работает сейчас; от неё зависят: " + displayName(f, "Schedule")});
@@ -108,19 +108,19 @@ TEST_CASE("preview of a preset: exactly the services whose Start differs, runnin
     CHECK(row(f, "wuauserv") == std::vector<std::string>{displayName(f, "wuauserv"), "Вручную", "Авто", ""});
     CHECK(row(f, "Schedule") == std::vector<std::string>{displayName(f, "Schedule"), "Авто", "Вручную", ""});
     CHECK_FALSE(rows[1].marked);
-    CHECK(startsWith(f.PreviewSummaryLabel->text(), "Изменится 3 службы: 1 будет отключена, 1 переведена в ручной "
+    CHECK(startsWith(f.config->PreviewSummaryLabel->text(), "Изменится 3 службы: 1 будет отключена, 1 переведена в ручной "
                                                     "режим, 1 переведена в автоматический режим; "));
-    CHECK(f.PreviewSummaryLabel->text().find(" из файла не установлен") != std::string::npos);
-    CHECK(f.PreviewList->columns()[3].caption == "Примечание");
+    CHECK(f.config->PreviewSummaryLabel->text().find(" из файла не установлен") != std::string::npos);
+    CHECK(f.config->PreviewList->columns()[3].caption == "Примечание");
 
     f.state.OptLangComboBox.setText("eng.lng");
-    f.OptLangComboBoxChange();   // the shown preview follows the language switch
+    f.services->tweak->OptLangComboBoxChange();   // the shown preview follows the language switch
     env().services->stop("StiSvc");
-    CHECK(f.PreviewList->rows()[0].cells[3] == "running now; depended on by: " + displayName(f, "Schedule"));
+    CHECK(f.config->PreviewList->rows()[0].cells[3] == "running now; depended on by: " + displayName(f, "Schedule"));
     CHECK(row(f, "wuauserv")[2] == "Automatic");
-    CHECK(startsWith(f.PreviewSummaryLabel->text(),
+    CHECK(startsWith(f.config->PreviewSummaryLabel->text(),
                      "3 services will change: 1 will be disabled, 1 set to manual, 1 set to automatic; "));
-    CHECK(f.PreviewList->columns()[3].caption == "Note");
+    CHECK(f.config->PreviewList->columns()[3].caption == "Note");
 }
 
 TEST_CASE("undo preview after a preset apply lists what the apply changed, also after a restart") {
@@ -131,15 +131,15 @@ TEST_CASE("undo preview after a preset apply lists what the apply changed, also 
     std::map<std::string, std::optional<unsigned long>> before, after;
     {
         ProgramFixture p(true);
-        p.form->RegReadButtonInitialClick();   // the first-run snapshot of these start types
+        p.form->hidden->RegReadButtonInitialClick();   // the first-run snapshot of these start types
         before = startTypes(names);
         applyAndWait(*p.form);
         after = startTypes(names);
     }
     ProgramFixture restarted(true);
     MainForm& f = *restarted.form;
-    REQUIRE_FALSE(f.ConfigApplyUndo->enabled());
-    f.ConfigUndoPreviewClick();
+    REQUIRE_FALSE(f.config->ConfigApplyUndo->enabled());
+    f.config->ConfigUndoPreviewClick();
 
     size_t changed = 0;
     for (const std::string& n : names) {
@@ -149,8 +149,8 @@ TEST_CASE("undo preview after a preset apply lists what the apply changed, also 
         CHECK(!row(f, n).empty());
     }
     CHECK(changed > 0);
-    CHECK(f.PreviewList->rows().size() == changed);
+    CHECK(f.config->PreviewList->rows().size() == changed);
     CHECK(row(f, "wuauserv") == std::vector<std::string>{displayName(f, "wuauserv"), "Авто", "Вручную", ""});
-    CHECK(f.PreviewSummaryLabel->text().find(". Вернуть это можно и на странице \"Резервные копии\": выберите "
+    CHECK(f.config->PreviewSummaryLabel->text().find(". Вернуть это можно и на странице \"Резервные копии\": выберите "
                                              "InitialAstState.reg") != std::string::npos);
 }

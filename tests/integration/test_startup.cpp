@@ -42,11 +42,11 @@ TEST_CASE("start-up logs its steps in order and sets the caption from main.ini")
     for (size_t i = 0; i < expected.size(); ++i) CHECK(texts[i] == expected[i]);
     CHECK(p.dialogs.count("firstrun") == 0);
     CHECK(p.dialogs.count("error") == 0);
-    CHECK(p.form->ServiceNames->count() == 91);
+    CHECK(p.form->services->ServiceNames->count() == 91);
     CHECK(p.form->state.ServiceSysName.count() == 91);
     CHECK(p.form->state.OptLangComboBox.text() == "rus.lng");
     // Every line starts with "[dd.mm.yyyy hh.nn.ss] ".
-    const std::string& first = p.form->LogBox->line(0);
+    const std::string& first = p.form->logPage->LogBox->line(0);
     CHECK(first.size() > 22);
     CHECK(first[0] == '[');
     CHECK(first.substr(20, 2) == "] ");
@@ -61,7 +61,7 @@ TEST_CASE("a missing system-name file keeps the built-in host processes and stop
     p.create();
     CHECK(p.dialogs.count("error") == 1);
     CHECK(p.dialogs.last("error").find("Cannot open file \"" + programFolder() + "ServicesSysNames.dat\".") == 0);
-    CHECK(p.form->ServiceNames->count() == 91);
+    CHECK(p.form->services->ServiceNames->count() == 91);
     CHECK(p.form->state.ServiceSysName.count() == 0);
     CHECK(p.form->state.ServiceTMName.count() == 91);
     CHECK(p.form->state.ServiceTMName.at(36) == "svchost.exe.exe");
@@ -88,6 +88,6 @@ TEST_CASE("first run answered No writes nothing and leaves the language unset") 
     p.create();
     CHECK(p.dialogs.count("firstrun") == 1);
     CHECK(listFiles(programFolder() + kRegistryFolder, "*.reg").empty());
-    CHECK(p.form->state.InitialEdit == "No");
+    CHECK_FALSE(p.form->state.InitialEdit);
     CHECK(p.form->state.OptLangComboBox.text().empty());
 }

@@ -32,7 +32,7 @@ std::string section(const std::string& text, const std::string& name) {
 TEST_CASE("template: every translatable control of every window, grouped by kind") {
     prepareLanguageFolder();
     ThreeWindows w;
-    tk::runHandler([&] { w.main().BuildListOfCompsClick(); });
+    tk::runHandler([&] { w.main().hidden->BuildListOfCompsClick(); });
     REQUIRE(w.p.dialogs.count("error") == 0);
     const std::string text = templateText();
     CHECK(text.rfind("[MainForm]\r\nCreation Date=" + shortDateToday() + "\r\n", 0) == 0);
@@ -65,12 +65,12 @@ TEST_CASE("template: a second run leaves only its own entries") {
     prepareLanguageFolder();
     ThreeWindows w;
     writeProgramFile(kTemplate, "[Labels]\r\nGhostLabel=left over\r\n");
-    tk::runHandler([&] { w.main().BuildListOfCompsClick(); });
+    tk::runHandler([&] { w.main().hidden->BuildListOfCompsClick(); });
     CHECK(templateText().find("GhostLabel") == std::string::npos);
-    w.main().ServStart->setText("First caption");
-    tk::runHandler([&] { w.main().BuildListOfCompsClick(); });
-    w.main().ServStart->setText("Second caption");
-    tk::runHandler([&] { w.main().BuildListOfCompsClick(); });
+    w.main().services->ServStart->setText("First caption");
+    tk::runHandler([&] { w.main().hidden->BuildListOfCompsClick(); });
+    w.main().services->ServStart->setText("Second caption");
+    tk::runHandler([&] { w.main().hidden->BuildListOfCompsClick(); });
     const std::string text = templateText();
     CHECK(hasLine(section(text, "Buttons"), "ServStart=Second caption"));
     CHECK(text.find("First caption") == std::string::npos);
@@ -81,7 +81,7 @@ TEST_CASE("template: with a language applied it holds the translated texts") {
     prepareLanguageFolder();
     ThreeWindows w;
     ApplyLanguageFile(programFolder() + kLangFolder + "eng.lng", true);
-    tk::runHandler([&] { w.main().BuildListOfCompsClick(); });
+    tk::runHandler([&] { w.main().hidden->BuildListOfCompsClick(); });
     const std::string text = templateText();
     CHECK(hasLine(section(text, "Buttons"), "ServStart=Start the service"));
     CHECK(hasLine(section(text, "HINTS"), "LogClearHnt=Clear the log window"));
@@ -95,7 +95,7 @@ TEST_CASE("template: one that cannot be wiped stops the command before anything 
     const std::string path = programFolder() + kTemplate;
     HANDLE held = CreateFileA(utf8ToAnsi(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     REQUIRE(held != INVALID_HANDLE_VALUE);
-    tk::runHandler([&] { w.main().BuildListOfCompsClick(); });
+    tk::runHandler([&] { w.main().hidden->BuildListOfCompsClick(); });
     CloseHandle(held);
     CHECK(w.p.dialogs.count("error") == 1);
     CHECK(w.p.dialogs.last("error").find("Cannot open file \"" + path + "\".") == 0);
@@ -104,7 +104,7 @@ TEST_CASE("template: one that cannot be wiped stops the command before anything 
 
 TEST_CASE("message test: msg13 of the Russian file, shown as it stands") {
     ProgramFixture p;
-    tk::runHandler([&] { p.form->TestmseButtonClick(); });
+    tk::runHandler([&] { p.form->hidden->TestmseButtonClick(); });
     REQUIRE(p.dialogs.count("info") == 1);
     CHECK(p.dialogs.last("info") ==
           "Применить конфигурацию %s? Перед этим будет сохранено текущее состояние служб.");

@@ -46,7 +46,7 @@ struct ScriptedChoosers : Choosers {
     }
 };
 
-std::vector<tk::Control*> lists(MainForm& f) { return {f.ServiceNames, f.LogBox, f.BackupBox}; }
+std::vector<tk::Control*> lists(MainForm& f) { return {f.services->ServiceNames, f.logPage->LogBox, f.backups->BackupBox}; }
 
 const char* kTrayFailure = "Не удалось поместить значок программы в область уведомлений. Окно остается на экране.";
 
@@ -82,16 +82,16 @@ TEST_CASE("hide to tray shows the icon and hides the window; N8 brings it back a
     ProgramFixture p;
     MainForm& f = *p.form;
     f.show();
-    CHECK_FALSE(f.RxTrayIconMain->active());
+    CHECK_FALSE(f.tray->RxTrayIconMain->active());
     f.mxCaptionBarButtonsButtons2Click();
-    CHECK(f.RxTrayIconMain->active());
+    CHECK(f.tray->RxTrayIconMain->active());
     CHECK_FALSE(f.visible());
     // Hiding again keeps the one icon.
     f.mxCaptionBarButtonsButtons2Click();
-    CHECK(f.RxTrayIconMain->active());
-    f.N8Click();
+    CHECK(f.tray->RxTrayIconMain->active());
+    f.tray->N8Click();
     CHECK(f.visible());
-    CHECK_FALSE(f.RxTrayIconMain->active());
+    CHECK_FALSE(f.tray->RxTrayIconMain->active());
 }
 
 TEST_CASE("an icon the shell will not take keeps the window on screen and says why") {
@@ -103,7 +103,7 @@ TEST_CASE("an icon the shell will not take keeps the window on screen and says w
         tk::runHandler([&] { f.mxCaptionBarButtonsButtons2Click(); });
     }
     CHECK(f.visible());
-    CHECK_FALSE(f.RxTrayIconMain->active());
+    CHECK_FALSE(f.tray->RxTrayIconMain->active());
     CHECK_FALSE(inTray(f));
     REQUIRE(p.dialogs.count("error") == 1);
     CHECK(p.dialogs.last("error") == kTrayFailure);
@@ -111,7 +111,7 @@ TEST_CASE("an icon the shell will not take keeps the window on screen and says w
     f.mxCaptionBarButtonsButtons2Click();
     CHECK_FALSE(f.visible());
     CHECK(inTray(f));
-    f.N8Click();
+    f.tray->N8Click();
 }
 
 TEST_CASE("the shell's TaskbarCreated broadcast puts the icon of a hidden window back") {
@@ -128,7 +128,7 @@ TEST_CASE("the shell's TaskbarCreated broadcast puts the icon of a hidden window
     SUBCASE("the icon comes back and the window stays hidden") {
         broadcastTaskbarCreated();
         CHECK(inTray(f));
-        CHECK(f.RxTrayIconMain->active());
+        CHECK(f.tray->RxTrayIconMain->active());
         CHECK_FALSE(f.visible());
         CHECK(p.dialogs.shown.empty());
     }
@@ -138,10 +138,10 @@ TEST_CASE("the shell's TaskbarCreated broadcast puts the icon of a hidden window
             broadcastTaskbarCreated();
         }
         CHECK(f.visible());
-        CHECK_FALSE(f.RxTrayIconMain->active());
+        CHECK_FALSE(f.tray->RxTrayIconMain->active());
         CHECK(p.dialogs.last("error") == kTrayFailure);
     }
-    f.N8Click();
+    f.tray->N8Click();
 }
 
 TEST_CASE("the tray's page items show the window on their page and keep the icon") {
@@ -150,19 +150,19 @@ TEST_CASE("the tray's page items show the window on their page and keep the icon
     f.show();
     f.mxCaptionBarButtonsButtons2Click();
     struct Item {
-        void (MainForm::*click)();
+        void (Tray::*click)();
         tk::TabSheet* sheet;
     };
-    for (Item item : {Item{&MainForm::N12Click, f.SheetLog}, Item{&MainForm::N13Click, f.SheetConfig},
-                      Item{&MainForm::N14Click, f.SheetBackup}, Item{&MainForm::N11Click, f.SheetService}}) {
+    for (Item item : {Item{&Tray::N12Click, f.SheetLog}, Item{&Tray::N13Click, f.SheetConfig},
+                      Item{&Tray::N14Click, f.SheetBackup}, Item{&Tray::N11Click, f.SheetService}}) {
         f.hide();
-        (f.*item.click)();
+        ((*f.tray).*item.click)();
         CHECK(f.visible());
         CHECK(f.MainPageControl->active() == item.sheet);
-        CHECK(f.RxTrayIconMain->active());
+        CHECK(f.tray->RxTrayIconMain->active());
     }
-    f.N8Click();
-    CHECK_FALSE(f.RxTrayIconMain->active());
+    f.tray->N8Click();
+    CHECK_FALSE(f.tray->RxTrayIconMain->active());
 }
 
 TEST_CASE("the title-bar commands are items of the system menu and reach their handlers") {
@@ -179,9 +179,9 @@ TEST_CASE("the title-bar commands are items of the system menu and reach their h
     CHECK((GetWindowLongA(hwnd(f), GWL_EXSTYLE) & WS_EX_TOPMOST) == 0);
 
     SendMessageA(hwnd(f), WM_SYSCOMMAND, kHideToTray, 0);
-    CHECK(f.RxTrayIconMain->active());
+    CHECK(f.tray->RxTrayIconMain->active());
     CHECK_FALSE(f.visible());
-    f.N8Click();
+    f.tray->N8Click();
 }
 
 TEST_CASE("roll-up shrinks the window to its title bar and the second press restores its height") {
@@ -213,10 +213,10 @@ TEST_CASE("the focus entering the page control from outside refreshes once per e
     entries = 0;
     SetFocus(hwnd(f));   // the banner has no window of its own: the form itself
     settle();
-    f.BackupBox->setFocus();
+    f.backups->BackupBox->setFocus();
     settle();
     CHECK(entries == 1);
-    f.BackupSearch->setFocus();   // a move inside the pages is no entry
+    f.backups->BackupSearch->setFocus();   // a move inside the pages is no entry
     settle();
     CHECK(entries == 1);
     SetFocus(hwnd(f));   // the banner has no window of its own: the form itself
@@ -228,7 +228,7 @@ TEST_CASE("the focus entering the page control from outside refreshes once per e
 
 TEST_CASE("the services console opens through the shell with the verb Open") {
     ProgramFixture p;
-    p.form->ServiceapletstartButton->click();
+    p.form->services->tweak->ServiceapletstartButton->click();
     REQUIRE(p.shell.calls.size() == 1);
     CHECK(p.shell.calls[0].file == "services.msc");
     CHECK(p.shell.calls[0].verb == "Open");
@@ -242,17 +242,17 @@ TEST_CASE("a confirmed colour goes to all three lists; a cancelled one changes n
     ScriptedChoosers choose;
     ProgramFixture p;
     MainForm& f = *p.form;
-    CHECK(f.ServiceNames->color() == 0xC0DCC0);
+    CHECK(f.services->ServiceNames->color() == 0xC0DCC0);
     choose.confirm = false;
-    f.OptCColorButtonClick();
+    f.services->tweak->OptCColorButtonClick();
     for (tk::Control* list : lists(f)) CHECK(list->color() != choose.color);
-    CHECK(f.ServiceNames->color() == 0xC0DCC0);
+    CHECK(f.services->ServiceNames->color() == 0xC0DCC0);
     choose.confirm = true;
-    f.OptCColorButtonClick();
+    f.services->tweak->OptCColorButtonClick();
     for (tk::Control* list : lists(f)) CHECK(list->color() == choose.color);
     // The dialog remembers the last choice.
     choose.color = 0x00112233;
-    f.OptCColorButtonClick();
+    f.services->tweak->OptCColorButtonClick();
     CHECK(choose.offeredColor == 0x00336699);
 }
 
@@ -264,15 +264,15 @@ TEST_CASE("a confirmed font goes to all three lists with its colour; the dialog 
     choose.font.height = 15;
     choose.font.weight = 700;
     choose.font.color = 0x000000C0;
-    HFONT before = HFONT(SendMessageA(hwnd(*f.LogBox), WM_GETFONT, 0, 0));
+    HFONT before = HFONT(SendMessageA(hwnd(*f.logPage->LogBox), WM_GETFONT, 0, 0));
     choose.confirm = false;
-    f.OpCFontButtonClick();
-    CHECK(HFONT(SendMessageA(hwnd(*f.LogBox), WM_GETFONT, 0, 0)) == before);
+    f.services->tweak->OpCFontButtonClick();
+    CHECK(HFONT(SendMessageA(hwnd(*f.logPage->LogBox), WM_GETFONT, 0, 0)) == before);
     CHECK(choose.offeredFont.face == "MS Sans Serif");
     CHECK(choose.offeredFont.height == 11);
     CHECK(choose.offeredFont.color == GetSysColor(COLOR_WINDOWTEXT));
     choose.confirm = true;
-    f.OpCFontButtonClick();
+    f.services->tweak->OpCFontButtonClick();
     for (tk::Control* list : lists(f)) {
         HFONT font = HFONT(SendMessageA(hwnd(*list), WM_GETFONT, 0, 0));
         LOGFONTA lf{};
@@ -282,7 +282,7 @@ TEST_CASE("a confirmed font goes to all three lists with its colour; the dialog 
         CHECK(lf.lfWeight == 700);
         CHECK(list->textColor() == 0x000000C0);
     }
-    f.OpCFontButtonClick();
+    f.services->tweak->OpCFontButtonClick();
     CHECK(choose.offeredFont.face == "Tahoma");
 }
 

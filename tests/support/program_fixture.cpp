@@ -51,7 +51,7 @@ bool programFileExists(const std::string& relative) { return fileExists(programF
 
 std::vector<std::string> logTexts(const MainForm& form) {
     std::vector<std::string> out;
-    for (const std::string& l : form.LogBox->lines()) out.push_back(l.size() > 22 ? l.substr(22) : l);
+    for (const std::string& l : form.logPage->LogBox->lines()) out.push_back(l.size() > 22 ? l.substr(22) : l);
     return out;
 }
 
