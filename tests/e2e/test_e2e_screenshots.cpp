@@ -3,12 +3,12 @@
 // "ready-<name>" file and held until the script answers with "done-<name>".
 #include <doctest.h>
 
-#include <commctrl.h>
-
 #include <cstdlib>
 #include <string>
 
 #include "tests/e2e/driver.h"
+
+#include <commctrl.h>
 
 using namespace e2e;
 

@@ -118,7 +118,7 @@ TEST_CASE("all services: one service's start type through the editor, logged, ch
     REQUIRE(log.size() >= 3);
     CHECK(log[log.size() - 3] == "Тип запуска службы Qlmr смена типа изменён: Вручную → Отключена");
     CHECK(log[log.size() - 2] == "Был использован файл: Start type of QlmrAllChange.reg");
-    CHECK(log.back() == "Проверка импорта: 1 из 1 значений совпадают с файлом Start type of QlmrAllChange.reg");
+    CHECK(log.back() == "Проверка импорта: 1 из 1 значения совпадает с файлом Start type of QlmrAllChange.reg");
     CHECK(cellsOf(page, "QlmrAllChange")[3] == "Отключена");
 
     // The same type again asks nothing and writes nothing.
