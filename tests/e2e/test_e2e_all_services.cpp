@@ -37,7 +37,7 @@ int rows(HWND list) { return int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
 // A click on a column's header, as the mouse gives it.
 void clickHeader(HWND list, int column) {
     HWND header = HWND(SendMessageW(list, LVM_GETHEADER, 0, 0));
-    int x = 5;
+    int x = int(SendMessageW(list, LVM_GETCOLUMNWIDTH, WPARAM(column), 0)) / 2;   // clear of the dividers
     for (int c = 0; c < column; ++c) x += int(SendMessageW(list, LVM_GETCOLUMNWIDTH, WPARAM(c), 0));
     PostMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 5));
     PostMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(x, 5));
