@@ -11,7 +11,7 @@ add_custom_command(TARGET qlmr_dist POST_BUILD
             -DDATE=${QLMR_RELEASE_DATE} -P "${CMAKE_SOURCE_DIR}/cmake/stamp-version.cmake"
     VERBATIM)
 
-# The archive's entries are dated the release day.
+# Outside a git checkout the archive's entries are dated the release day (else the commit's time).
 string(REGEX REPLACE "^([0-9][0-9])\\.([0-9][0-9])\\.([0-9][0-9][0-9][0-9])$" "\\3-\\2-\\1"
        QLMR_RELEASE_DAY "${QLMR_RELEASE_DATE}")
 configure_file(cmake/release-readme.txt.in "${CMAKE_BINARY_DIR}/generated/README.txt" @ONLY NEWLINE_STYLE CRLF)

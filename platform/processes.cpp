@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include "platform/process_image_name.h"
 #include "platform/text_codec.h"
 
 namespace qlmr {
@@ -118,11 +119,12 @@ void ListProcessesNT(std::vector<std::string>& lines) {
         *written = got;
         return ok;
     });
-    // Processes that refuse the access, or whose module cannot be read, are left out: every
-    // line of the page holds a path.
+    // Where the system names a process by the limited right (Vista and later), that comes
+    // first: psapi cannot read a 64-bit process's modules from this 32-bit program. Processes
+    // that neither way names are left out: every line of the page holds a path.
     for (unsigned long id : ids) {
         std::string path;
-        if (mainModulePath(api, id, path)) lines.push_back(path);
+        if (fullImagePath(id, kModulePathLength, path) || mainModulePath(api, id, path)) lines.push_back(path);
     }
 }
 

@@ -14,6 +14,10 @@ public:
     explicit ProcessHandle(HANDLE h) : handle_(h) {}
     ~ProcessHandle() override { CloseHandle(handle_); }
     bool exited() override { return WaitForSingleObject(handle_, 0) != WAIT_TIMEOUT; }
+    unsigned long id() const override {
+        static const auto processId = tk::lateBound<DWORD(WINAPI*)(HANDLE)>("kernel32.dll", "GetProcessId");   // XP SP1
+        return processId ? processId(handle_) : 0;
+    }
 
 private:
     HANDLE handle_;

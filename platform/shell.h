@@ -10,6 +10,7 @@ class WatchedProcess {
 public:
     virtual ~WatchedProcess() = default;
     virtual bool exited() = 0;
+    virtual unsigned long id() const { return 0; }   // 0 when unknown
 };
 
 enum class ShowCommand { Normal = 1, Maximized = 3, Show = 5, Default = 10 };

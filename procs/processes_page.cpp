@@ -7,6 +7,7 @@
 #include "lang/lang_messages.h"
 #include "lang/message_keys.h"
 #include "platform/files.h"
+#include "platform/native_system_folder.h"
 #include "platform/processes.h"
 #include "procs/lookup_endpoints.h"
 #include "procs/lookup_url.h"
@@ -117,6 +118,7 @@ void ProcessesPage::OpenDitTntbtnClick() {
         showInfo(host_.message(msg::kChooseProcessFirst));
         return;
     }
+    const NativeSystemFolder native(folder);   // a 64-bit process's System32 is not the 32-bit twin
     if (isExistingFullFolder(folder))
         env().shell->execute(host_.window(), "explore", folder, "", "", ShowCommand::Maximized);
 }

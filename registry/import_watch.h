@@ -1,14 +1,19 @@
 #pragma once
 // After every import the program starts: waits for the registry editor without blocking the
-// window (a timer looks whether its process has ended), then compares what the file sets for the
-// catalogue's services with what the registry holds and reports it in the activity log.
+// window (a timer looks whether its process has ended, then whether a process it started to do
+// the work, such as the 64-bit editor on 64-bit Windows, has ended too, and whether the services
+// branch has come to rest), then compares what the file sets for the catalogue's services with
+// what the registry holds and reports it in the activity log.
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "config/import_check.h"
+#include "platform/registry_change_watch.h"
 #include "platform/shell.h"
+#include "registry/import_watch_stages.h"
 #include "toolkit/timer.h"
 
 namespace qlmr {
@@ -22,6 +27,8 @@ public:
         std::string shownName;   // the file as the log names it
         bool fileRead = false;
         std::vector<CheckedValue> values;
+        std::set<unsigned long> processesBefore;        // to tell the editor's own helpers
+        std::unique_ptr<RegistryChangeWatch> branch;    // armed before the editor starts
     };
 
     explicit ImportWatch(Report report);
@@ -39,11 +46,23 @@ public:
     void poll();
 
     static constexpr unsigned kPollMilliseconds = 100;
+    // The editor's helpers are waited for this long at most (the user may sit at its question).
+    static constexpr unsigned long kMostFollowMilliseconds = 10 * 60 * 1000;
 
 private:
+    enum class Stage { Editor, Followers, Settling };
+    void follow(unsigned long now);
+    bool followerRunning() const;
+    void finish();
+
     Report report_;
     Check check_;
     std::unique_ptr<WatchedProcess> editor_;
+    Stage stage_ = Stage::Editor;
+    EditorFollowing following_;
+    std::vector<std::unique_ptr<WatchedProcess>> followers_;   // held till the end: their ids stay theirs
+    SettleState settle_;
+    unsigned long followingSince_ = 0;
     tk::Timer timer_;
 };
 

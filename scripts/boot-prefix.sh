@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Boots the private Wine prefix (32-bit, or 64-bit where only that runs) of a build tree once: fonts, virtual desktop with a tray.
-# Usage: boot-prefix.sh <build-dir>
+# Boots a private Wine prefix of a build tree once: fonts, virtual desktop with a tray.
+# Usage: boot-prefix.sh <build-dir> [win32|win64]   (default: the build's own kind; win64 for a
+# 32-bit build: <build-dir>/wineprefix64, 64-bit Windows with WoW64)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/wine-env.sh" "$1"
+source "$here/wine-env.sh" "$1" ${2:+"$2"}
 [ -f "$WINEPREFIX/.qlmr-ready" ] && exit 0
 rm -rf "$WINEPREFIX"
 mkdir -p "$(dirname "$WINEPREFIX")"

@@ -91,7 +91,9 @@ def hhk(entries):
 def hhp(name, title, files):
     default = files[0]
     return ("[OPTIONS]\nCompatibility=1.1 or later\nCompiled file=" + name + ".chm\n"
-            "Contents file=" + name + ".hhc\nIndex file=" + name + ".hhk\n"
+            # The index stays the sitemap file: chmcmd's binary index embeds the compile time
+            # in compressed data, and two builds of one commit must give the same bytes.
+            "Contents file=" + name + ".hhc\nIndex file=" + name + ".hhk\nBinary Index=No\n"
             "Default Window=main\nDefault topic=" + default + "\n"
             "Display compile progress=No\nFull-text search=Yes\nLanguage=0x419 Russian\n"
             "Title=" + title + "\n\n[WINDOWS]\n"

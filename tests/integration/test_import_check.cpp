@@ -1,5 +1,6 @@
-// The check after each import, with the real registry editor of the test prefix and an editor
-// that exits without importing, as a user's No to its question leaves things.
+// The check after each import, with the real registry editor of the test prefix, an editor
+// that exits without importing, as a user's No to its question leaves things, and the editor
+// started by a launcher that ends at once, as on 64-bit Windows.
 #include <doctest.h>
 
 #include <windows.h>
@@ -145,4 +146,28 @@ TEST_CASE("import check: restoring a backup taken before a preset apply brings e
     CHECK(total > 10);
     CHECK(matching == total);
     CHECK(tail[3].find(" с файлом " + backup) != std::string::npos);
+}
+
+TEST_CASE("import check: an editor that a launcher starts and outlives is waited for, however late it starts") {
+    const std::vector<std::string> names = catalogueNames();
+    for (unsigned long delay : {0UL, 1500UL}) {
+        CAPTURE(delay);
+        ServiceKeysGuard guard(names);
+        prepareConfigFolder(true);
+        setServiceDword("wuauserv", "Start", 3);
+        ProgramFixture p(true);
+        p.shell.editorLauncher = programFolder() + "early_exit_launcher.exe";
+        p.shell.launcherDelayMs = delay;
+        MainForm& f = *p.form;
+        f.TweackedcfClick();
+        f.ConfigApplyvClick();
+        REQUIRE(checkReported(f));
+        CHECK(serviceDword("wuauserv", "Start") == 2ul);
+        const std::vector<std::string> tail = linesFrom(f, "Проверка импорта: ");
+        REQUIRE(tail.size() == 1);   // every value as the file sets it: compared after the editor
+        const auto [matching, total] = counts(tail[0]);
+        CHECK(total > 5);
+        CHECK(matching == total);
+        REQUIRE(waitForRegistryEditors());
+    }
 }

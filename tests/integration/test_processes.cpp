@@ -234,3 +234,61 @@ TEST_CASE("both enumerations find this process; no list is no work") {
     ListProcesses(&listed);
     CHECK_FALSE(listed.empty());
 }
+
+namespace {
+
+bool underWow64() {
+    using IsWow64Fn = BOOL(WINAPI*)(HANDLE, PBOOL);
+    const auto isWow64 = reinterpret_cast<IsWow64Fn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "IsWow64Process")));
+    BOOL wow64 = FALSE;
+    return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
+}
+
+// A folder in the system folder as 64-bit programs see it, made through the alias that a 32-bit
+// program has for it on 64-bit Windows (its own view of System32 is the 32-bit twin).
+struct NativeOnlyFolder {
+    std::string name = "qlmr native only";
+    std::string made;
+    NativeOnlyFolder() {
+        char windows[MAX_PATH] = {};
+        GetWindowsDirectoryA(windows, MAX_PATH);
+        made = underWow64() ? std::string(windows) + "\\Sysnative\\" + name : systemFolder() + name;
+        CreateDirectoryA(made.c_str(), nullptr);
+    }
+    ~NativeOnlyFolder() { RemoveDirectoryA(made.c_str()); }
+};
+
+}  // namespace
+
+TEST_CASE("listing names the system's own processes with full paths, 32- and 64-bit alike") {
+    ProgramFixture p;
+    MainForm& f = *p.form;
+    f.EnumProcTntbtnClick();
+    std::vector<std::string> lines;
+    for (int i = 0; i < f.CurrentProcsTntlbx->count(); ++i) lines.push_back(lower(f.CurrentProcsTntlbx->item(i)));
+    CAPTURE(lines.size());
+    auto listed = [&](const std::string& path) { return std::find(lines.begin(), lines.end(), lower(path)) != lines.end(); };
+    CHECK(listed(systemFolder() + "services.exe"));   // 64-bit on 64-bit Windows
+    CHECK(std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
+        return fileNamePart(l) == "explorer.exe" && l.size() > 3 && l[1] == ':' && l[2] == '\\';
+    }));
+    CHECK(listed(ownExecutable()));
+}
+
+TEST_CASE("the folder of a 64-bit program in the system folder opens as that folder, not its 32-bit twin") {
+    NativeOnlyFolder only;
+    ProgramFixture p;
+    MainForm& f = *p.form;
+    const std::string folder = systemFolder() + only.name + "\\";
+    fillLines(f, {folder + "tool.exe"});
+    clickLine(f, 0);
+    f.OpenDitTntbtnClick();
+    REQUIRE(p.dialogs.shown.size() == 1);
+    CHECK(p.dialogs.shown[0].text == folder);
+    REQUIRE(p.shell.calls.size() == 1);
+    CHECK(p.shell.calls[0].verb == "explore");
+    CHECK(p.shell.calls[0].file == folder);
+    // The redirection is back once the handler is done: the 32-bit twin is what this program sees.
+    CHECK(folderExists(folder) == !underWow64());
+}

@@ -32,10 +32,17 @@ public:
         if (!passRegedit_ || file != "regedit.exe") return execute(owner, verb, file, parameters, folder, show);
         calls.push_back({verb, file, parameters, folder, show});
         if (declineImports) return systemShell().executeWatched(owner, "open", "cmd.exe", "/c exit", "", show, process);
+        if (!editorLauncher.empty())
+            return systemShell().executeWatched(owner, "open", editorLauncher,
+                                                std::to_string(launcherDelayMs) + " " + file + " " + parameters, folder,
+                                                show, process);
         return systemShell().executeWatched(owner, verb, file, parameters, folder, show, process);
     }
     // The editor's place taken by a program that exits at once: a user's No to its question.
     bool declineImports = false;
+    // The editor started by a launcher that ends at once (as on 64-bit Windows), after a delay.
+    std::string editorLauncher;
+    unsigned long launcherDelayMs = 0;
     bool moveToRecycleBin(const std::string& path) override {
         recycled.push_back(path);
         return true;
