@@ -159,8 +159,8 @@ TEST_CASE("import check: an editor that a launcher starts and outlives is waited
         p.shell.editorLauncher = programFolder() + "early_exit_launcher.exe";
         p.shell.launcherDelayMs = delay;
         MainForm& f = *p.form;
-        f.TweackedcfClick();
-        f.ConfigApplyvClick();
+        f.config->TweackedcfClick();
+        f.config->ConfigApplyvClick();
         REQUIRE(checkReported(f));
         CHECK(serviceDword("wuauserv", "Start") == 2ul);
         const std::vector<std::string> tail = linesFrom(f, "Проверка импорта: ");
