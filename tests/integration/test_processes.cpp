@@ -264,9 +264,9 @@ struct NativeOnlyFolder {
 TEST_CASE("listing names the system's own processes with full paths, 32- and 64-bit alike") {
     ProgramFixture p;
     MainForm& f = *p.form;
-    f.EnumProcTntbtnClick();
+    f.processes->EnumProcTntbtnClick();
     std::vector<std::string> lines;
-    for (int i = 0; i < f.CurrentProcsTntlbx->count(); ++i) lines.push_back(lower(f.CurrentProcsTntlbx->item(i)));
+    for (int i = 0; i < f.processes->CurrentProcsTntlbx->count(); ++i) lines.push_back(lower(f.processes->CurrentProcsTntlbx->item(i)));
     CAPTURE(lines.size());
     auto listed = [&](const std::string& path) { return std::find(lines.begin(), lines.end(), lower(path)) != lines.end(); };
     CHECK(listed(systemFolder() + "services.exe"));   // 64-bit on 64-bit Windows
@@ -283,7 +283,7 @@ TEST_CASE("the folder of a 64-bit program in the system folder opens as that fol
     const std::string folder = systemFolder() + only.name + "\\";
     fillLines(f, {folder + "tool.exe"});
     clickLine(f, 0);
-    f.OpenDitTntbtnClick();
+    f.processes->OpenDitTntbtnClick();
     REQUIRE(p.dialogs.shown.size() == 1);
     CHECK(p.dialogs.shown[0].text == folder);
     REQUIRE(p.shell.calls.size() == 1);
