@@ -208,6 +208,7 @@ TEST_CASE("with the shipped main.ini and the chooser ticked away, the first scre
     settings.replace(at, 14, "ShowLangForm=N");
     REQUIRE(p.startAfterFirstRun(settings));
     const std::vector<std::string> tabs = tabCaptions(p.control("MainPageControl"), p.processId());
-    REQUIRE(tabs.size() == 5);
+    REQUIRE(tabs.size() == 6);
     CHECK(tabs[4] == "Процессы");
+    CHECK(tabs[5] == "Все службы");
 }
