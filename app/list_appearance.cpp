@@ -11,6 +11,7 @@ void MainForm::switchLanguage() {
     services->LoadDisplayNames(state.OptLangComboBox.text());
     config->refreshStartPreview();
     history->translate();
+    allServices->refreshTexts();
 }
 
 void MainForm::chooseListColor() {

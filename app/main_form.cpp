@@ -2,6 +2,7 @@
 
 #include "about/about_form.h"
 #include "base/identity.h"
+#include "base/name_compare.h"
 #include "services/builtin_catalogue.h"
 #include "app/window_parts.h"
 #include "base/log_prefix.h"
@@ -42,12 +43,14 @@ void MainForm::makeSheets() {
     SheetLog = make<tk::TabSheet>("SheetLog", MainPageControl, "Лог работы программы");
     SheetInvisible = make<tk::TabSheet>("SheetInvisible", MainPageControl, "SheetInvisible");
     SheetCurrent = make<tk::TabSheet>("SheetCurrent", MainPageControl, "SheetCurrent");
+    SheetAllServices = make<tk::TabSheet>("SheetAllServices", MainPageControl, "Все службы");
     MainPageControl->addSheet(SheetService, true);
     MainPageControl->addSheet(SheetConfig, true);
     MainPageControl->addSheet(SheetBackup, true);
     MainPageControl->addSheet(SheetLog, true);
     MainPageControl->addSheet(SheetInvisible, false);
     MainPageControl->addSheet(SheetCurrent, true);
+    MainPageControl->addSheet(SheetAllServices, true);
     SheetHistory = make<tk::TabSheet>("SheetHistory", MainPageControl, "История изменений");
     MainPageControl->addSheet(SheetHistory, true);
 }
@@ -60,6 +63,7 @@ void MainForm::makePages() {
     logPage = std::make_unique<LogPage>(*this, SheetLog, *this);
     hidden = std::make_unique<HiddenPage>(*this, SheetInvisible, state, *this, langForm);
     processes = std::make_unique<ProcessesPage>(*this, SheetCurrent, *this);
+    allServices = std::make_unique<AllServicesPage>(*this, SheetAllServices, state, *this);
     journal = std::make_unique<Journal>(programFolder() + kJournalFolder);
     history = std::make_unique<HistoryPage>(*this, SheetHistory, state, *this, *journal);
     tray = std::make_unique<Tray>(*this, TrayTargets{MainPageControl, SheetService, SheetLog, SheetConfig, SheetBackup},
@@ -68,9 +72,14 @@ void MainForm::makePages() {
 
 void MainForm::logLine(const std::string& text) { logPage->logLine(text); }
 
-void MainForm::importVerified(const std::string& path, const std::string& shownName, ImportAction action) {
+void MainForm::importVerified(const std::string& path, const std::string& shownName, ImportAction action,
+                              const std::vector<std::string>& alsoChecked, std::function<void()> checked) {
     importWatch->settle();   // an earlier check reads the registry before this editor changes it
-    ImportWatch::Check check = ImportWatch::prepare(path, shownName, state.ServiceSysName.items());
+    std::vector<std::string> services = state.ServiceSysName.items();
+    for (const std::string& s : alsoChecked)
+        if (!containsNoCase(services, s)) services.push_back(s);
+    ImportWatch::Check check = ImportWatch::prepare(path, shownName, services);
+    check.afterReport = std::move(checked);
     check.journalEntry = journal->record(formatStamp(localNow()), action, shownName, check.values);
     history->reload();
     importWatch->watch(std::move(check), importRegistryFile(handle(), path));

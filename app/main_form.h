@@ -17,6 +17,7 @@
 #include "registry/backups_page.h"
 #include "registry/history_page.h"
 #include "registry/import_watch.h"
+#include "services/all_services_page.h"
 #include "services/services_page.h"
 #include "toolkit/form.h"
 #include "toolkit/pages.h"
@@ -42,7 +43,8 @@ public:
 
     tk::Image* TopImage;
     tk::PageControl* MainPageControl;
-    tk::TabSheet *SheetService, *SheetConfig, *SheetBackup, *SheetLog, *SheetInvisible, *SheetCurrent, *SheetHistory;
+    tk::TabSheet *SheetService, *SheetConfig, *SheetBackup, *SheetLog, *SheetInvisible, *SheetCurrent;
+    tk::TabSheet *SheetAllServices, *SheetHistory;
 
     // In the order they are made; the order of every component follows from it.
     std::unique_ptr<ServicesPage> services;
@@ -51,6 +53,7 @@ public:
     std::unique_ptr<LogPage> logPage;
     std::unique_ptr<HiddenPage> hidden;
     std::unique_ptr<ProcessesPage> processes;
+    std::unique_ptr<AllServicesPage> allServices;
     std::unique_ptr<Journal> journal;   // every import's before-values and result
     std::unique_ptr<HistoryPage> history;
     std::unique_ptr<Tray> tray;
@@ -69,7 +72,8 @@ public:
     std::string settingsPath() const override;
     std::string currentLanguageFile() const override;
     void PauseWithMessages(unsigned long ms) override;   // pause.cpp
-    void importVerified(const std::string& path, const std::string& shownName, ImportAction action) override;
+    void importVerified(const std::string& path, const std::string& shownName, ImportAction action,
+                        const std::vector<std::string>& alsoChecked = {}, std::function<void()> checked = {}) override;
     void* window() const override { return handle(); }
     void reportImportCheck(const std::vector<std::string>& lines);
     void journalCheckResult(const ImportWatch::Check& check);

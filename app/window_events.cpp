@@ -102,7 +102,8 @@ bool MainForm::routeMessage(unsigned msg, uintptr_t wp, intptr_t lp, intptr_t& r
 
 bool MainForm::isInPages(void* window) const {
     if (isWindowWithin(window, MainPageControl->handle())) return true;
-    for (tk::TabSheet* sheet : {SheetService, SheetConfig, SheetBackup, SheetLog, SheetInvisible, SheetCurrent})
+    for (tk::TabSheet* sheet :
+         {SheetService, SheetConfig, SheetBackup, SheetLog, SheetInvisible, SheetCurrent, SheetAllServices})
         if (sheet->hasHandle() && isWindowWithin(window, sheet->handle())) return true;
     return false;
 }

@@ -1,7 +1,9 @@
 #pragma once
 // What a page may ask of the window it stands in. The main window implements both; a page
 // knows no other page and no more of the window than this.
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "base/import_action.h"
 
@@ -18,8 +20,11 @@ struct PageHost {
     virtual void PauseWithMessages(unsigned long ms) = 0;
     // Imports through the registry editor and checks the registry once the editor has ended; the
     // journal records the values the import changes as they are just before, and later the
-    // check's result, under the action the caller names.
-    virtual void importVerified(const std::string& path, const std::string& shownName, ImportAction action) = 0;
+    // check's result, under the action the caller names. The check covers the catalogue and
+    // `alsoChecked`, and `checked` runs after its report.
+    virtual void importVerified(const std::string& path, const std::string& shownName, ImportAction action,
+                                const std::vector<std::string>& alsoChecked = {},
+                                std::function<void()> checked = {}) = 0;
     virtual void* window() const = 0;   // owner of the boxes and programs a page opens
 
 protected:

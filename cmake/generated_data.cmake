@@ -6,6 +6,7 @@ find_program(CHMCMD chmcmd REQUIRED)
 
 set(QLMR_GEN "${CMAKE_BINARY_DIR}/gen")
 set(QLMR_CATALOGUE_ROWS "${QLMR_GEN}/builtin_catalogue_rows.h")
+set(QLMR_VITAL_ROWS "${QLMR_GEN}/vital_services_rows.h")
 set(gen_scripts "${CMAKE_SOURCE_DIR}/scripts")
 set(gen_tables_py "${gen_scripts}/qlmr_tables.py")
 set(catalogue_tsv "${CMAKE_SOURCE_DIR}/data/catalogue.tsv")
@@ -18,6 +19,12 @@ add_custom_command(
     COMMAND Python3::Interpreter "${gen_scripts}/gen-catalogue-data.py" "${QLMR_GEN}/dist" "${QLMR_CATALOGUE_ROWS}"
     DEPENDS "${gen_scripts}/gen-catalogue-data.py" "${gen_tables_py}" "${catalogue_tsv}"
     COMMENT "Writing the service list files")
+
+add_custom_command(
+    OUTPUT "${QLMR_VITAL_ROWS}"
+    COMMAND Python3::Interpreter "${gen_scripts}/gen-vital-services.py" "${QLMR_VITAL_ROWS}"
+    DEPENDS "${gen_scripts}/gen-vital-services.py" "${gen_tables_py}" "${CMAKE_SOURCE_DIR}/data/presets.tsv"
+    COMMENT "Writing the vital services")
 
 set(configz_files common.html.reg internet.html.reg gaming.html.reg tweaked.html.reg RusDescription.reg
     dravel.twk)

@@ -153,6 +153,7 @@ void ImportWatch::watch(Check check, std::unique_ptr<WatchedProcess> editor) {
         return [this, lines, waiting] {
             report_(lines);
             if (onChecked) onChecked(*waiting);
+            if (waiting->afterReport) waiting->afterReport();
         };
     });
 }

@@ -30,6 +30,7 @@ public:
         std::set<unsigned long> processesBefore;        // to tell the editor's own helpers
         std::unique_ptr<RegistryChangeWatch> branch;    // armed before the editor starts
         long journalEntry = 0;   // the journal's entry of this import; 0 for none
+        std::function<void()> afterReport;   // what the importing page does once the check is told
     };
 
     explicit ImportWatch(Report report);

@@ -21,6 +21,10 @@ Edit::Edit(Form* owner, std::string name, Control* parent, const std::string& te
     create(L"EDIT", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, parent, text, r);
 }
 
+void Edit::handleCommand(int code) {
+    if (code == EN_CHANGE) fire(onChange);
+}
+
 Memo::Memo(Form* owner, std::string name, Control* parent, const std::string& text, Rect r, bool readOnly)
     : Control(owner, std::move(name)) {
     create(L"EDIT", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |

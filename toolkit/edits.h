@@ -10,6 +10,8 @@ namespace tk {
 class Edit : public Control {
 public:
     Edit(Form* owner, std::string name, Control* parent, const std::string& text, Rect r);
+    void handleCommand(int code) override;
+    std::function<void()> onChange;   // the text changed, typed or set
 };
 
 class Memo : public Control {

@@ -67,6 +67,7 @@ void PageControl::setActive(TabSheet* sheet) {
     }
     sheet->setVisible(true);
     if (sheet->hasHandle()) SetWindowPos(hwndOf(sheet), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    fire(sheet->onShown);
 }
 
 // The sheets fill the display area, which the tab control's window tells.

@@ -37,6 +37,7 @@ public:
     TabSheet(Form* owner, std::string name, PageControl* pages, const std::string& caption);
     std::string text() const override { return caption_; }
     void setText(const std::string& text) override;
+    std::function<void()> onShown;   // each time the page comes to the front
 protected:
     void realized() override;
 private:

@@ -103,7 +103,7 @@ TEST_CASE("history page: filled from the journal, a change chosen by keyboard, i
         writeJournal(p);
         p.start();
         REQUIRE(p.mainWindow());
-        p.showPage(5);
+        p.showPage(6);
         const HWND list = p.control("HistoryList");
         const HWND values = p.control("HistoryValues");
         REQUIRE(list);

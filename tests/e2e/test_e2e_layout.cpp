@@ -199,7 +199,7 @@ TEST_CASE("layout: every window and page, Russian and English, maximized and res
         for (bool maximized : {true, false}) {
             ShowWindow(main, maximized ? SW_MAXIMIZE : SW_RESTORE);
             const std::string state = std::string(lang.name) + (maximized ? ", maximized" : ", restored");
-            for (int page = 0; page < 6; ++page) {
+            for (int page = 0; page < 7; ++page) {
                 p.showPage(page);
                 checkLayout(main, state + ", page " + std::to_string(page));
             }

@@ -8,6 +8,8 @@
 
 #include "tests/e2e/driver.h"
 
+#include <commctrl.h>
+
 using namespace e2e;
 
 namespace {
@@ -88,6 +90,18 @@ TEST_CASE("documentation pictures" * doctest::skip(shotDir() == nullptr)) {
     p.clickNamed("EnumProcTntbtn");
     capture("processes-page");
 
+    // Every installed service, one chosen: its details and start type beside the list.
+    p.showPage(5);
+    pumpSleep(800);
+    HWND all = p.control("AllServicesList");
+    RECT header;
+    GetWindowRect(HWND(SendMessageW(all, LVM_GETHEADER, 0, 0)), &header);
+    const LPARAM row = MAKELPARAM(20, header.bottom - header.top + 6 + 4 * 17);   // the fifth row
+    PostMessageW(all, WM_LBUTTONDOWN, MK_LBUTTON, row);
+    PostMessageW(all, WM_LBUTTONUP, 0, row);
+    pumpSleep(500);
+    capture("all-services-page");
+
     if (wanted("history-page")) {
         // Two real imports for the journal: a preset applied, then the descriptions swapped in.
         p.showPage(1);
@@ -100,7 +114,7 @@ TEST_CASE("documentation pictures" * doctest::skip(shotDir() == nullptr)) {
         p.clickNamed("ChangeDescriptionButton");
         if (MessageBoxSeen seen = p.waitMessageBox(5000); seen.window) p.answer(seen, IDOK);
         pumpSleep(1500);
-        p.showPage(5);
+        p.showPage(6);
         HWND history = p.control("HistoryList");
         PostMessageW(history, WM_KEYDOWN, VK_HOME, 0);
         PostMessageW(history, WM_KEYDOWN, VK_DOWN, 0);

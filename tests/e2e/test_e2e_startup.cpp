@@ -208,7 +208,8 @@ TEST_CASE("with the shipped main.ini and the chooser ticked away, the first scre
     settings.replace(at, 14, "ShowLangForm=N");
     REQUIRE(p.startAfterFirstRun(settings));
     const std::vector<std::string> tabs = tabCaptions(p.control("MainPageControl"), p.processId());
-    REQUIRE(tabs.size() == 6);
+    REQUIRE(tabs.size() == 7);
     CHECK(tabs[4] == "Процессы");
+    CHECK(tabs[5] == "Все службы");
     CHECK(tabs.back() == "История изменений");
 }
