@@ -60,9 +60,9 @@ constexpr int kAuto = 0, kManual = 1, kDisabled = 2;
 }  // namespace
 
 TEST_CASE("all services: every Win32 service once, with the manager's state and the key's start type") {
-    CreatedService a({"QlmrAllAuto", "Qlmr все: авто", SERVICE_AUTO_START});
-    CreatedService b({"QlmrAllManual", "Qlmr все: вручную", SERVICE_DEMAND_START});
-    CreatedService c({"QlmrAllOff", "Qlmr все: отключена", SERVICE_DISABLED});
+    CreatedService a({"QlmrAllAuto", "Qlmr все: авто", SERVICE_AUTO_START, 1, {}});
+    CreatedService b({"QlmrAllManual", "Qlmr все: вручную", SERVICE_DEMAND_START, 1, {}});
+    CreatedService c({"QlmrAllOff", "Qlmr все: отключена", SERVICE_DISABLED, 1, {}});
     ProgramFixture p;
     AllServicesPage& page = *p.form->allServices;
     page.AllServicesRefreshClick();
@@ -99,7 +99,7 @@ TEST_CASE("all services: every Win32 service once, with the manager's state and 
 
 TEST_CASE("all services: one service's start type through the editor, logged, checked and shown") {
     resetProgramFolder();
-    CreatedService s({"QlmrAllChange", "Qlmr смена типа", SERVICE_DEMAND_START});
+    CreatedService s({"QlmrAllChange", "Qlmr смена типа", SERVICE_DEMAND_START, 1, {}});
     ProgramFixture p(true);
     MainForm& f = *p.form;
     AllServicesPage& page = *f.allServices;
@@ -135,7 +135,7 @@ TEST_CASE("all services: one service's start type through the editor, logged, ch
 
 TEST_CASE("all services: a vital service is never disabled, nor one it needs; dependencies both ways") {
     resetProgramFolder();
-    CreatedService base({"QlmrAllBase", "Qlmr основа", SERVICE_DEMAND_START});
+    CreatedService base({"QlmrAllBase", "Qlmr основа", SERVICE_DEMAND_START, 1, {}});
     CreatedService critical({"QlmrAllCritical", "Qlmr критичная", SERVICE_DEMAND_START, SERVICE_ERROR_CRITICAL,
                              {"QlmrAllBase"}});
     ProgramFixture p(true);
@@ -168,8 +168,8 @@ TEST_CASE("all services: a vital service is never disabled, nor one it needs; de
 
 TEST_CASE("all services: the export holds the shown rows as a spreadsheet reads them") {
     resetProgramFolder();
-    CreatedService one({"QlmrAllCsvOne", "Qlmr \"CSV\", один", SERVICE_AUTO_START});
-    CreatedService two({"QlmrAllCsvTwo", "Qlmr CSV два", SERVICE_DISABLED});
+    CreatedService one({"QlmrAllCsvOne", "Qlmr \"CSV\", один", SERVICE_AUTO_START, 1, {}});
+    CreatedService two({"QlmrAllCsvTwo", "Qlmr CSV два", SERVICE_DISABLED, 1, {}});
     setServiceString("QlmrAllCsvOne", "Description", "Строка; с запятой, и \"кавычками\"");
     ProgramFixture p;
     MainForm& f = *p.form;
