@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 
+#include "base/log_encoding.h"
 #include "base/file_names.h"
 #include "base/identity.h"
 #include "platform/files.h"
@@ -75,7 +76,7 @@ void editShippedDescriptions() {
     const size_t at = text.find(from);
     REQUIRE(at != std::string::npos);
     text.replace(at, from.size(), "Загружает файлы в память для последующей печати (исправлено).");
-    writeProgramFile(path, utf8ToAnsi(text));
+    writeProgramFile(path, utf16leWithMark(text));   // as shipped: readable on any code page
 }
 
 void deleteProgramFile(const std::string& relative) { DeleteFileW(widePath(programFolder() + relative).c_str()); }
